@@ -1,0 +1,3 @@
+add_executable(ombrix-report cli/ombrix_report.cpp)
+target_link_libraries(ombrix-report PRIVATE ombrix_report)
+install(TARGETS ombrix-report RUNTIME DESTINATION bin)

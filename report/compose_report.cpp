@@ -1,0 +1,14 @@
+#include "report/report.h"
+
+#include "report/sections.h"
+#include "tables/buffers.h"
+
+char KeyText[kKeyTextSize];
+
+void ComposeReport(BirthDate date) {
+  ReportText[0] = '\0';
+  AppendHeader(date);
+  AppendRootNumber(date);
+  AppendBirthDay(date);
+  AppendLifePath(date);
+}

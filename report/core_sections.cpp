@@ -1,0 +1,51 @@
+// The first sections: the date line, the root-number text, the meaning of
+// the birth day and the life-path text.
+#include "date/month_field.h"
+#include "report/reduce.h"
+#include "report/sections.h"
+#include "tables/buffers.h"
+#include "tables/composite_steps.h"
+#include "tables/format_text.h"
+#include "tables/text_table.h"
+
+namespace {
+constexpr int kBirthDayTableId = 5;
+}
+
+int32_t RootNumber(BirthDate date) {
+  return ReduceAtLeastOnce(date.day);
+}
+
+int32_t LifePathNumber(BirthDate date) {
+  return ReduceKeepingMasters(ReduceAtLeastOnce(date.day) + ReduceAtLeastOnce(date.month) +
+                              ReduceAtLeastOnce(date.year));
+}
+
+int32_t LifePathDigit(BirthDate date) {
+  return ReduceAtLeastOnce(LifePathNumber(date));
+}
+
+void AppendHeader(BirthDate date) {
+  MonthField(KeyText, kKeyTextSize, date.month, 1);
+  FormatArg args[] = {NumberArg(date.day), TextArg(KeyText), NumberArg(date.year)};
+  FormatText(TableText, kTextBufferSize, "\r\n%li. %s %li\r\n\r\n\r\n", args, 3);
+  AppendToReport(TableText);
+}
+
+void AppendRootNumber(BirthDate date) {
+  AppendTableWhole(10 * RootNumber(date));
+  AppendToReport("\r\n\r\n");
+}
+
+void AppendBirthDay(BirthDate date) {
+  LoadTextTable(TableText, kTextBufferSize, kBirthDayTableId);
+  AppendKeyedLine("\r\n0");
+  AppendToReport("\r\n");
+  AppendNumberedLine(date.day);
+  AppendToReport("\r\n\r\n");
+}
+
+void AppendLifePath(BirthDate date) {
+  AppendTableWhole(1000 + 10 * LifePathNumber(date));
+  AppendToReport("\r\n");
+}

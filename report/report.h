@@ -1,0 +1,16 @@
+// Composing the report of a birth date.
+//
+// ComposeReport empties ReportText and appends the report's sections in
+// their fixed order: header, root number, birth day, life path, apogees,
+// challenges, birthday gift, cycles, birth-number grid and previous life.
+// Every number depends on the date alone; all words come from the knowledge
+// base. It allocates nothing: it works in the three text buffers and the
+// key text below.
+#ifndef OMBRIX_REPORT_REPORT_H
+#define OMBRIX_REPORT_REPORT_H
+
+#include "date/birth_date.h"
+
+void ComposeReport(BirthDate date);
+
+#endif

@@ -1,0 +1,41 @@
+// The steps with which the report sections move looked-up lines into
+// ReportText. Every lookup here reads TableText with the blank separator.
+//
+// After JoinKeyedLine or AppendFormattedLine, TableText no longer holds a
+// table: a section loads its table again before the next lookup.
+//
+// A one-line entry with a number is FetchKeyedLine, then AppendFormattedLine
+// with the number; a two-line entry is FetchKeyedLine of the first row,
+// JoinKeyedLine of the second, then AppendFormattedLine with two numbers.
+#ifndef OMBRIX_TABLES_COMPOSITE_STEPS_H
+#define OMBRIX_TABLES_COMPOSITE_STEPS_H
+
+#include <cstdint>
+
+// Appends text to ReportText.
+void AppendToReport(const char* text);
+
+// Loads the table into TableText and appends all of it to ReportText.
+void AppendTableWhole(int tableId);
+
+// Loads the table; appends "\r\n", its heading (key "\r\n0") and "\r\n".
+void BeginSection(int tableId);
+
+// ScratchLine := the row of key (or what it held), then appends ScratchLine.
+void AppendKeyedLine(const char* key);
+
+// AppendKeyedLine with the key "\r\n<n>".
+void AppendNumberedLine(int32_t n);
+
+// ScratchLine := the row of key; appends nothing.
+void FetchKeyedLine(const char* key);
+
+// Moves the row of key to the start of TableText (the table is gone), then
+// appends "\r\n" and that row to ScratchLine.
+void JoinKeyedLine(const char* key);
+
+// Formats ScratchLine with the numbers into TableText and appends the result.
+void AppendFormattedLine(int32_t first);
+void AppendFormattedLine(int32_t first, int32_t second);
+
+#endif

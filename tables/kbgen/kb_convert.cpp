@@ -1,0 +1,195 @@
+// Build-time converter of the knowledge base.
+//
+// Reads the table sources (tables/kb/<TableId>.txt: UTF-8, LF line ends),
+// checks them, turns every LF into CR LF, converts the text to code page 1257
+// with iconv, and writes a C++ source that embeds the exact bytes of each
+// table under its identifier. With --raw-dir it also writes each converted
+// table as <dir>/<TableId>.bin, for resource compilers.
+//
+// A table is refused, naming file, line and reason, when it holds a character
+// other than printable ASCII, TAB and the Estonian letters, a CR or a NUL,
+// when it does not begin with a line end (the month table 32000: a TAB and a
+// line end) or does not end with one, or when it is larger than 65,535 bytes
+// (a loaded table and its NUL must fit a 65,536-byte buffer).
+#include <iconv.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kMonthTableId = 32000;
+constexpr size_t kMaxTableSize = 65535;
+
+struct Table {
+  int id;
+  std::string bytes;
+};
+
+[[noreturn]] void Refuse(const std::string& file, int line, const std::string& reason) {
+  std::cerr << file << ":" << line << ": error: " << reason << "\n";
+  std::exit(1);
+}
+
+bool IsAllowedLetter(char32_t c) {
+  static const char32_t kLetters[] = {U'õ', U'ä', U'ö', U'ü', U'š', U'ž',
+                                      U'Õ', U'Ä', U'Ö', U'Ü', U'Š', U'Ž'};
+  return std::find(std::begin(kLetters), std::end(kLetters), c) != std::end(kLetters);
+}
+
+// Decodes one UTF-8 character at text[i]; returns its length, 0 if malformed.
+int DecodeUtf8(const std::string& text, size_t i, char32_t* c) {
+  unsigned char b = static_cast<unsigned char>(text[i]);
+  int length = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
+  if (length == 0 || i + length > text.size()) return 0;
+  *c = length == 1 ? b : b & (0x7F >> length);
+  for (int k = 1; k < length; ++k) {
+    unsigned char next = static_cast<unsigned char>(text[i + k]);
+    if ((next >> 6) != 2) return 0;
+    *c = (*c << 6) | (next & 0x3F);
+  }
+  return length;
+}
+
+void CheckCharacters(const std::string& file, const std::string& text) {
+  int line = 1;
+  for (size_t i = 0; i < text.size();) {
+    char32_t c = 0;
+    int length = DecodeUtf8(text, i, &c);
+    if (length == 0) Refuse(file, line, "malformed UTF-8");
+    if (c == U'\n') {
+      ++line;
+    } else if (c == 0) {
+      Refuse(file, line, "NUL character");
+    } else if (c == U'\r') {
+      Refuse(file, line, "CR character (sources use LF line ends)");
+    } else if (!(c == U'\t' || (c >= 0x20 && c <= 0x7E) || IsAllowedLetter(c))) {
+      char code[16];
+      std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+      Refuse(file, line, std::string("character ") + code + " is not allowed in a table");
+    }
+    i += length;
+  }
+}
+
+std::string ToCodePage1257(const std::string& file, const std::string& utf8) {
+  iconv_t cd = iconv_open("CP1257", "UTF-8");
+  if (cd == reinterpret_cast<iconv_t>(-1)) Refuse(file, 0, "iconv cannot convert to CP1257");
+  std::string out(utf8.size(), '\0');
+  char* in = const_cast<char*>(utf8.data());
+  size_t inLeft = utf8.size();
+  char* outPtr = out.data();
+  size_t outLeft = out.size();
+  if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1)) {
+    Refuse(file, 0, "iconv failed to convert the table");
+  }
+  iconv_close(cd);
+  out.resize(out.size() - outLeft);
+  return out;
+}
+
+Table ConvertTable(const std::string& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) Refuse(file, 0, "cannot read the file");
+  std::stringstream buffer;
+  buffer << in.rdbuf();
+  std::string text = buffer.str();
+
+  std::string stem = file.substr(file.find_last_of('/') + 1);
+  stem = stem.substr(0, stem.find('.'));
+  if (stem.empty() || stem.find_first_not_of("0123456789") != std::string::npos) {
+    Refuse(file, 0, "the file name must be the table's numeric identifier");
+  }
+  int id = std::stoi(stem);
+
+  CheckCharacters(file, text);
+  const char* start = id == kMonthTableId ? "\t\n" : "\n";
+  if (text.rfind(start, 0) != 0) {
+    Refuse(file, 1,
+           id == kMonthTableId ? "the table must begin with a TAB and a line end"
+                               : "the table must begin with a line end");
+  }
+  if (text.back() != '\n') {
+    Refuse(file, static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1,
+           "the table must end with a line end");
+  }
+
+  std::string crlf;
+  for (char c : text) {
+    if (c == '\n') crlf += '\r';
+    crlf += c;
+  }
+  std::string bytes = ToCodePage1257(file, crlf);
+  if (bytes.size() > kMaxTableSize) {
+    Refuse(file, 0, "the table has " + std::to_string(bytes.size()) + " bytes, more than 65535");
+  }
+  return {id, bytes};
+}
+
+void WriteSource(const std::string& path, const std::vector<Table>& tables) {
+  std::ofstream out(path, std::ios::binary);
+  out << "// Generated from tables/kb by kb_convert. Do not edit.\n"
+         "#include \"tables/embedded_tables.h\"\n\nnamespace {\n";
+  for (const Table& table : tables) {
+    out << "const char kTable" << table.id << "[] = {";
+    for (size_t i = 0; i < table.bytes.size(); ++i) {
+      out << (i % 20 == 0 ? "\n    " : " ")
+          << static_cast<int>(static_cast<signed char>(table.bytes[i])) << ",";
+    }
+    out << " 0};\n";
+  }
+  out << "}  // namespace\n\nconst EmbeddedTable kEmbeddedTables[] = {\n";
+  for (const Table& table : tables) {
+    out << "    {" << table.id << ", kTable" << table.id << ", " << table.bytes.size() << "},\n";
+  }
+  out << "};\n\nconst int kEmbeddedTableCount = " << tables.size() << ";\n\n"
+      << "const EmbeddedTable* FindEmbeddedTable(int tableId) {\n"
+         "  for (const EmbeddedTable& table : kEmbeddedTables) {\n"
+         "    if (table.id == tableId) return &table;\n"
+         "  }\n"
+         "  return nullptr;\n"
+         "}\n";
+  if (!out) Refuse(path, 0, "cannot write the generated source");
+}
+
+void WriteRaw(const std::string& dir, const Table& table) {
+  std::string path = dir + "/" + std::to_string(table.id) + ".bin";
+  std::ofstream out(path, std::ios::binary);
+  out.write(table.bytes.data(), static_cast<std::streamsize>(table.bytes.size()));
+  if (!out) Refuse(path, 0, "cannot write the converted table");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::cerr << "usage: kb_convert OUTPUT.cpp [--raw-dir DIR] TABLE.txt...\n";
+    return 2;
+  }
+  std::string rawDir;
+  std::vector<Table> tables;
+  for (int i = 2; i < argc; ++i) {
+    std::string arg = argv[i];
+    if (arg == "--raw-dir" && i + 1 < argc) {
+      rawDir = argv[++i];
+      continue;
+    }
+    tables.push_back(ConvertTable(arg));
+  }
+  std::sort(tables.begin(), tables.end(),
+            [](const Table& a, const Table& b) { return a.id < b.id; });
+  for (size_t i = 1; i < tables.size(); ++i) {
+    if (tables[i].id == tables[i - 1].id) Refuse(argv[1], 0, "two tables share an identifier");
+  }
+  WriteSource(argv[1], tables);
+  if (!rawDir.empty()) {
+    for (const Table& table : tables) WriteRaw(rawDir, table);
+  }
+  return 0;
+}

@@ -1,0 +1,22 @@
+# Text tables and the embedded knowledge base.
+add_executable(kb_convert tables/kbgen/kb_convert.cpp)
+
+file(GLOB OMBRIX_KB_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tables/kb/*.txt)
+set(OMBRIX_KB_DATA ${CMAKE_CURRENT_BINARY_DIR}/generated/kb_data.cpp)
+set(OMBRIX_KB_RAW_DIR ${CMAKE_CURRENT_BINARY_DIR}/generated/kb)
+add_custom_command(
+  OUTPUT ${OMBRIX_KB_DATA}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${OMBRIX_KB_RAW_DIR}
+  COMMAND kb_convert ${OMBRIX_KB_DATA} --raw-dir ${OMBRIX_KB_RAW_DIR} ${OMBRIX_KB_SOURCES}
+  DEPENDS kb_convert ${OMBRIX_KB_SOURCES}
+  COMMENT "Converting the knowledge base to code page 1257"
+  VERBATIM)
+
+add_library(ombrix_tables STATIC
+  tables/buffers.cpp
+  tables/code_page.cpp
+  tables/composite_steps.cpp
+  tables/format_text.cpp
+  tables/text_table.cpp
+  ${OMBRIX_KB_DATA})
+target_include_directories(ombrix_tables PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
