@@ -1,5 +1,8 @@
 // The sections of the report, in the order ComposeReport appends them, and
 // what they share. Each reads only the birth date and appends to ReportText.
+//
+// The numbers of each section are exposed as plain functions of the date, so
+// that each can be checked on its own; the Append functions compose them.
 #ifndef OMBRIX_REPORT_SECTIONS_H
 #define OMBRIX_REPORT_SECTIONS_H
 
@@ -11,6 +14,18 @@
 constexpr int kKeyTextSize = 256;
 extern char KeyText[kKeyTextSize];
 
+// The tables of number meanings. Apogee and cycle meanings are labelled
+// 100 × position + number, challenge and gift meanings by the number alone.
+constexpr int kApogeeMeaningTableId = 2005;
+constexpr int kChallengeMeaningTableId = 3005;
+constexpr int kGiftMeaningTableId = 4005;
+constexpr int kCycleMeaningTableId = 5005;
+
+// Loads the meaning table and appends the meaning of number at position
+// (1-4, or 0 for a table labelled by the number alone). A number the table
+// has no meaning for appends nothing; only years of 0 and below give one.
+void AppendMeaning(int tableId, int position, int32_t number);
+
 int32_t RootNumber(BirthDate date);
 int32_t LifePathNumber(BirthDate date);
 int32_t LifePathDigit(BirthDate date);
@@ -19,5 +34,29 @@ void AppendHeader(BirthDate date);
 void AppendRootNumber(BirthDate date);
 void AppendBirthDay(BirthDate date);
 void AppendLifePath(BirthDate date);
+
+// Age at which apogee k (1-3) ends; the fourth lasts from the end of the
+// third to the end of life.
+int32_t ApogeeEndAge(BirthDate date, int k);
+// Number of apogee k (1-4): 1-9 or 11 for years of 1 and above.
+int32_t ApogeeNumber(BirthDate date, int k);
+void AppendApogees(BirthDate date);
+
+// Challenge k (1-4): the first and second minor, the main and the
+// additional challenge; 0-8 for years of 1 and above.
+int32_t ChallengeNumber(BirthDate date, int k);
+void AppendChallenges(BirthDate date);
+
+// Days 10, 12-21 and 23-31 have a birthday gift, 1-8; other days have 0.
+int32_t BirthdayGiftNumber(BirthDate date);
+void AppendBirthdayGift(BirthDate date);
+
+// The second cycle starts on 1 January of this year, the third on 1 May
+// 28 years later.
+int32_t SecondCycleStartYear(BirthDate date);
+int32_t FirstCycleNumber(BirthDate date);
+int32_t SecondCycleNumber(BirthDate date);
+int32_t ThirdCycleNumber(BirthDate date);
+void AppendCycles(BirthDate date);
 
 #endif
