@@ -15,4 +15,5 @@ void ComposeReport(BirthDate date) {
   AppendChallenges(date);
   AppendBirthdayGift(date);
   AppendCycles(date);
+  AppendGrid(date);
 }

@@ -6,6 +6,7 @@ add_library(ombrix_report STATIC
   report/compose_report.cpp
   report/core_sections.cpp
   report/cycles.cpp
+  report/grid.cpp
   report/meaning.cpp
   report/reduce.cpp)
 target_link_libraries(ombrix_report PUBLIC ombrix_date ombrix_tables)
