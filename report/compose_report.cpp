@@ -16,4 +16,5 @@ void ComposeReport(BirthDate date) {
   AppendBirthdayGift(date);
   AppendCycles(date);
   AppendGrid(date);
+  AppendPreviousLife(date);
 }

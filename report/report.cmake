@@ -8,5 +8,6 @@ add_library(ombrix_report STATIC
   report/cycles.cpp
   report/grid.cpp
   report/meaning.cpp
+  report/previous_life.cpp
   report/reduce.cpp)
 target_link_libraries(ombrix_report PUBLIC ombrix_date ombrix_tables)

@@ -77,4 +77,30 @@ void MarkGrid(BirthDate date, GridFlags* flags);
 void BuildGridText(const GridFlags* flags, char* dest, int destSize);
 void AppendGrid(BirthDate date);
 
+// The values that decide the previous-life reading, read from the letter and
+// number matrices. Letters and the place number are texts of table fields.
+constexpr int kFieldTextSize = 16;
+struct PreviousLife {
+  int32_t foldedYear;
+  char yearLetter[kFieldTextSize];
+  int32_t sex;           // 1 man, 2 woman
+  int32_t letterColumn;  // 1-7
+  char groupLetter[kFieldTextSize];
+  char typeLetter[kFieldTextSize];
+  int32_t dayRow;     // 1-6
+  int32_t dayColumn;  // 1-7
+  char placeNumber[kFieldTextSize];
+};
+
+// The year moved into 1850-1989 by steps of 140 years.
+int32_t FoldedYear(int32_t year);
+// Fills life; -1 when the year letter or the birth day is not found, and
+// then the reading is left out.
+int DecidePreviousLife(BirthDate date, PreviousLife* life);
+// 1 for an odd place number, 2 for an even one.
+int32_t TraitVariant(const PreviousLife* life);
+// 'A' for days 1-11, 'B' for 12-21, 'C' for 22-31.
+char DayBand(int32_t day);
+void AppendPreviousLife(BirthDate date);
+
 #endif
