@@ -9,7 +9,8 @@ add_executable(core_tests
   tests/report_test.cpp
   tests/life_numbers_test.cpp
   tests/grid_test.cpp
-  tests/previous_life_test.cpp)
+  tests/previous_life_test.cpp
+  tests/whole_report_test.cpp)
 target_link_libraries(core_tests PRIVATE ombrix_report GTest::gtest_main)
 gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST)
 
