@@ -10,10 +10,15 @@ add_executable(core_tests
   tests/life_numbers_test.cpp
   tests/grid_test.cpp
   tests/previous_life_test.cpp
-  tests/whole_report_test.cpp)
+  tests/whole_report_test.cpp
+  tests/kb_catalogue_test.cpp)
 target_link_libraries(core_tests PRIVATE ombrix_report GTest::gtest_main)
 gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST)
 
 add_test(NAME cli_tests
   COMMAND ${CMAKE_COMMAND} -E env OMBRIX_REPORT=$<TARGET_FILE:ombrix-report>
           bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/cli_test.sh)
+
+add_test(NAME kb_convert_tests
+  COMMAND ${CMAKE_COMMAND} -E env KB_CONVERT=$<TARGET_FILE:kb_convert>
+          bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/kb_convert_test.sh)

@@ -1,0 +1,5 @@
+find_package(benchmark QUIET)
+if(benchmark_FOUND)
+  add_executable(report_bench bench/report_bench.cpp)
+  target_link_libraries(report_bench PRIVATE ombrix_report benchmark::benchmark)
+endif()

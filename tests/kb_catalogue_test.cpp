@@ -1,0 +1,275 @@
+// The knowledge base as the report reads it: every table present, every key
+// the report forms for years 1 and above finding its own row first, the
+// fixed rows exact, and placeholders only where their rows need them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "tables/code_page.h"
+#include "tables/embedded_tables.h"
+#include "tables/text_table.h"
+
+namespace {
+
+std::string Table(int id) {
+  const EmbeddedTable* table = FindEmbeddedTable(id);
+  return table ? std::string(table->bytes, static_cast<size_t>(table->size)) : "";
+}
+
+std::string Line(int id, const std::string& key) {
+  char dest[4096] = "<missing>";
+  LineAfterKey(dest, sizeof dest, Table(id).c_str(), key.c_str(), " ");
+  return dest;
+}
+
+std::string Field(int id, const std::string& key, int n) {
+  char dest[256] = "";
+  return FieldOfKeyedLine(dest, sizeof dest, Table(id).c_str(), key.c_str(), n) == 0 ? dest
+                                                                                     : "<none>";
+}
+
+std::vector<std::string> Numbers(int from, int to, const std::string& prefix = "") {
+  std::vector<std::string> labels;
+  for (int n = from; n <= to; ++n) labels.push_back(prefix + std::to_string(n));
+  return labels;
+}
+
+// Every label that the report looks up with a CR LF key, per table.
+std::map<int, std::vector<std::string>> KeyedLabels() {
+  std::map<int, std::vector<std::string>> labels;
+  labels[5] = Numbers(0, 31);
+  labels[2000] = {"0", "1", "2", "3", "4", "6", "7", "8", "9"};
+  for (int k = 1; k <= 4; ++k) {
+    for (const std::string& n : Numbers(1, 9)) labels[2005].push_back(std::to_string(k) + "0" + n);
+    labels[2005].push_back(std::to_string(k) + "11");
+    labels[2005].push_back(std::to_string(k) + "22");
+  }
+  labels[3000] = Numbers(0, 4);
+  labels[3005] = Numbers(0, 8);
+  labels[4000] = {"0"};
+  labels[4005] = Numbers(1, 8);
+  labels[5000] = Numbers(0, 3);
+  labels[5005] = Numbers(101, 109);
+  for (const std::string& n : Numbers(201, 209)) labels[5005].push_back(n);
+  labels[5005].push_back("211");
+  labels[5005].push_back("222");
+  for (const std::string& n : Numbers(301, 309)) labels[5005].push_back(n);
+  labels[6000] = {"0"};
+  for (const std::string& n : Numbers(10, 16)) labels[6000].push_back(n);
+  for (const std::string& n : Numbers(20, 29)) labels[6000].push_back(n);
+  labels[7000] = {"T", "0", "1", "2"};
+  labels[7001] = Numbers(185, 198);
+  labels[7002] = Numbers(1, 12, "M");
+  for (const std::string& n : Numbers(1, 12, "N")) labels[7002].push_back(n);
+  for (const char* type : {"D", "Q", "X", "S", "F", "Y", "W"}) {
+    for (const std::string& n : Numbers(1, 6, type)) labels[7003].push_back(n);
+    labels[7020].push_back(std::string(type) + "1");
+    labels[7020].push_back(std::string(type) + "2");
+  }
+  labels[7010] = {"0"};
+  for (const char* group : {"R", "S", "T", "U"}) {
+    for (const std::string& n : Numbers(1, 7, group)) labels[7010].push_back(n);
+  }
+  labels[7020].insert(labels[7020].begin(), "0");
+  labels[7030] = {"0"};
+  labels[7040] = {"T1", "T2"};
+  for (const std::string& n : Numbers(1, 12)) labels[7040].push_back(n);
+  labels[7050] = {"0"};
+  for (const char* band : {"A", "B", "C"}) {
+    for (const std::string& n : Numbers(1, 7, band)) labels[7050].push_back(n);
+  }
+  labels[31000] = {"0", "KPV1", "KPV2"};
+  return labels;
+}
+
+bool IsLabelCharacter(char c) {
+  return std::isalnum(static_cast<unsigned char>(c)) != 0;
+}
+
+TEST(KnowledgeBase, HasAll42Tables) {
+  std::vector<int> ids = {5};
+  for (int n = 1; n <= 9; ++n) ids.push_back(10 * n);
+  for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22}) ids.push_back(1000 + 10 * n);
+  for (int id : {2000, 2005, 3000, 3005, 4000, 4005, 5000, 5005, 6000,  7000, 7001,
+                 7002, 7003, 7010, 7020, 7030, 7040, 7050, 8000, 31000, 32000}) {
+    ids.push_back(id);
+  }
+  ASSERT_EQ(ids.size(), 42u);
+  EXPECT_EQ(kEmbeddedTableCount, 42);
+  for (int id : ids) {
+    std::string text = Table(id);
+    EXPECT_FALSE(text.empty()) << id;
+    EXPECT_LE(text.size(), 8192u) << id;
+    EXPECT_EQ(text.substr(0, id == 32000 ? 3 : 2), id == 32000 ? "\t\r\n" : "\r\n") << id;
+    EXPECT_EQ(text.substr(text.size() - 2), "\r\n") << id;
+    EXPECT_EQ(text.find('\0'), std::string::npos) << id;
+  }
+}
+
+TEST(KnowledgeBase, EveryKeyFindsItsOwnRowFirst) {
+  for (const auto& [id, labels] : KeyedLabels()) {
+    std::string text = Table(id);
+    for (const std::string& label : labels) {
+      std::string key = "\r\n" + label;
+      size_t at = text.find(key);
+      ASSERT_NE(at, std::string::npos) << id << " " << label;
+      EXPECT_FALSE(IsLabelCharacter(text[at + key.size()])) << id << " " << label;
+    }
+  }
+}
+
+TEST(KnowledgeBase, BareKeysFindTheirRowLabels) {
+  std::string places = Table(7030);
+  for (int n = 1; n <= 74; ++n) {
+    std::string key = std::to_string(n);
+    size_t at = places.find(key);
+    ASSERT_NE(at, std::string::npos) << n;
+    EXPECT_EQ(places.substr(at - 2, 2), "\r\n") << n;
+    EXPECT_EQ(places[at + key.size()], ' ') << n;
+    EXPECT_NE(Line(7030, key), "<missing>") << n;
+  }
+  std::string months = Table(32000);
+  for (int n = 1; n <= 12; ++n) {
+    std::string key = std::to_string(n);
+    EXPECT_EQ(months.substr(months.find(key) + key.size(), 1), "\t") << n;
+  }
+  std::string years = Table(7040);
+  EXPECT_EQ(years.substr(years.find("0"), 3), "0\tA");
+  std::string types = Table(7002);
+  EXPECT_EQ(types.substr(types.find("TYYP") - 2, 9), "\r\nTYYP\t\tD");
+}
+
+TEST(KnowledgeBase, FixedRowsAreExact) {
+  struct Row {
+    int table;
+    const char* key;
+    const char* text;  // UTF-8
+  } rows[] = {
+      {5, "\r\n0", "Sünnikuupäev annab lisaks järgnevaid omadusi:"},
+      {5, "\r\n27", "\tTohutu energia ja vastutustunne."},
+      {2000, "\r\n0", "Apogeed"},
+      {2000, "\r\n1", "\tI apogee kestab sünnimomendist kuni %li. eluaastani."},
+      {2000, "\r\n6", "\tI apogee numbriks on %li"},
+      {2005, "\r\n101", "\t- elu algul ideaaIne number."},
+      {3000, "\r\n0", "Väljakutsed"},
+      {4000, "\r\n0", "Sünnipäevakingi nr: %li"},
+      {5000, "\r\n0", "Tsüklid"},
+      {5000, "\r\n3", "\tIII ehk lõikustsükkel algab %li. aasta 1. mail ja selle numbriks on %li:"},
+      {6000, "\r\n0", "Sünninumbrid"},
+      {6000, "\r\n24", "\t\t4. Tervis "},
+      {7000, "\r\nT", "Andmeid eelmise elu kohta"},
+      {7000, "\r\n0", "\tSugu:"},
+      {7000, "\r\n1", "\t\tMees"},
+      {7000, "\r\n2", "\t\tNaine"},
+      {7010, "\r\n0", "\tElukutse eelmises elus:"},
+      {7010, "\r\nR2", "\t\tR2 - filosoof, uute maade uurija"},
+      {7020, "\r\n0", "\tIseloomu eripära eelmises elus:"},
+      {7030, "\r\n0", "\tLigilähedane sünnikoht eelmises elus: %s"},
+      {7030, "1", "\t\tAlaska"},
+      {7040, "\r\nT1", "\tOletatav sünniaeg eelmises elus:"},
+      {7040, "\r\nT2", "\t\t%s. a."},
+      {7050, "\r\n0", "\tKäesoleva elu ülesanne:"},
+      {31000, "\r\n0", "Viga"},
+      {31000, "\r\nKPV1", "Kontrolli kuupäeva, ma ei suuda sealt vajalikku välja lugeda."},
+      {31000, "\r\nKPV2",
+       "Kuupäev peab olema kirjutatud:   Kuupäev Kuu Aasta   (aasta täies pikkuses)."},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(Utf8FromCodePage(Line(row.table, row.key)), row.text) << row.table << row.key;
+  }
+  EXPECT_EQ(Table(31000).size(), 163u);
+  EXPECT_EQ(Table(32000).size(), 282u);
+  EXPECT_EQ(Utf8FromCodePage(Table(8000)).rfind("\r\nSissejuhatus\r\n\r\n\r\n\r\n\t", 0), 0u);
+  for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22}) {
+    std::string text = Utf8FromCodePage(Table(1000 + 10 * n));
+    std::string heading = "\r\nElutee number " + std::to_string(n) + ":\r\n\tPositiivne variant - ";
+    EXPECT_EQ(text.rfind(heading, 0), 0u) << n;
+    EXPECT_NE(text.find("\r\n\tNegatiivne variant\r\n\t"), std::string::npos) << n;
+  }
+  for (const char* key : {"\r\n1", "\r\n2", "\r\n3"}) {
+    EXPECT_EQ(Line(3000, key).substr(Line(3000, key).size() - 19), "Selle number on %li") << key;
+  }
+  EXPECT_EQ(Line(3000, "\r\n4").substr(Line(3000, "\r\n4").size() - 20), "Selle number on %li ");
+  EXPECT_EQ(Line(6000, "\r\n11").rfind("\t\tKui s\xFCnninumbrites on 1, 4, 7, siis", 0), 0u);
+}
+
+TEST(KnowledgeBase, PlaceholdersOnlyWhereTheirRowsNeedThem) {
+  // table, key, "%li" count, "%s" count; every other "%" is a fault.
+  struct Row {
+    int table;
+    const char* key;
+    int numbers, texts;
+  } rows[] = {
+      {2000, "\r\n1", 1, 0}, {2000, "\r\n2", 1, 0},  {2000, "\r\n3", 1, 0}, {2000, "\r\n4", 1, 0},
+      {2000, "\r\n6", 1, 0}, {2000, "\r\n7", 1, 0},  {2000, "\r\n8", 1, 0}, {2000, "\r\n9", 1, 0},
+      {3000, "\r\n1", 1, 0}, {3000, "\r\n2", 1, 0},  {3000, "\r\n3", 1, 0}, {3000, "\r\n4", 1, 0},
+      {4000, "\r\n0", 1, 0}, {5000, "\r\n1", 1, 0},  {5000, "\r\n2", 2, 0}, {5000, "\r\n3", 2, 0},
+      {7030, "\r\n0", 0, 1}, {7040, "\r\nT2", 0, 1},
+  };
+  auto count = [](const std::string& text, const std::string& what) {
+    int n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+  };
+  std::map<int, int> percents;
+  for (const Row& row : rows) {
+    std::string line = Line(row.table, row.key);
+    EXPECT_EQ(count(line, "%li"), row.numbers) << row.table << row.key;
+    EXPECT_EQ(count(line, "%s"), row.texts) << row.table << row.key;
+    percents[row.table] += row.numbers + row.texts;
+  }
+  for (int i = 0; i < kEmbeddedTableCount; ++i) {
+    const EmbeddedTable& table = kEmbeddedTables[i];
+    EXPECT_EQ(count(Table(table.id), "%"), percents[table.id]) << table.id;
+  }
+}
+
+TEST(KnowledgeBase, PreviousLifeMatricesAreComplete) {
+  const std::string letters = "ABCDEFGHIKLMNP";
+  for (int month = 1; month <= 12; ++month) {
+    std::string found;
+    for (const char* sex : {"M", "N"}) {
+      for (int field = 2; field <= 8; ++field) {
+        found += Field(7002, "\r\n" + std::string(sex) + std::to_string(month), field);
+      }
+    }
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, letters) << "month " << month;
+  }
+  for (const char* type : {"D", "Q", "X", "S", "F", "Y", "W"}) {
+    std::multiset<int> days;
+    for (int row = 1; row <= 6; ++row) {
+      for (int field = 3; field <= 9; ++field) {
+        std::string day = Field(7003, "\r\n" + std::string(type) + std::to_string(row), field);
+        if (!day.empty()) days.insert(std::stoi(day));
+      }
+    }
+    std::multiset<int> expected;
+    for (int day = 1; day <= 31; ++day) expected.insert(day);
+    EXPECT_EQ(days, expected) << "type " << type;
+  }
+  for (int decade = 185; decade <= 198; ++decade) {
+    for (int field = 1; field <= 10; ++field) {
+      std::string letter = Field(7001, "\r\n" + std::to_string(decade), field);
+      EXPECT_EQ(letter.size(), 1u);
+      EXPECT_NE(letters.find(letter), std::string::npos) << decade << " " << field;
+    }
+  }
+  EXPECT_EQ(Field(7040, "\r\n8", 5), "110");
+  EXPECT_EQ(Field(7040, "\r\n10", 6), "925");
+}
+
+TEST(KnowledgeBase, PlaceNamesHoldNoDigits) {
+  std::string places = Table(7030);
+  for (int n = 1; n <= 74; ++n) {
+    std::string line = Line(7030, std::to_string(n));
+    EXPECT_EQ(line.find_first_of("0123456789"), std::string::npos) << n;
+  }
+  EXPECT_EQ(places.find("\r\n75 "), std::string::npos);
+}
+
+}  // namespace
