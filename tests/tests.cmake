@@ -11,6 +11,7 @@ add_executable(core_tests
   tests/grid_test.cpp
   tests/previous_life_test.cpp
   tests/whole_report_test.cpp
+  tests/date_space_test.cpp
   tests/kb_catalogue_test.cpp)
 target_link_libraries(core_tests PRIVATE ombrix_report GTest::gtest_main)
 gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST)
