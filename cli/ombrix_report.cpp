@@ -8,6 +8,11 @@
 // as UTF-8 with LF line ends; --raw prints the exact bytes the program
 // composes and saves (code page 1257, CR LF). A rejected date prints the
 // error box's caption and message on standard error and exits with 2.
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -44,7 +49,12 @@ std::string ForTerminal(const std::string& text) {
   return Utf8FromCodePage(lf);
 }
 
+// Writes bytes unchanged: on Windows a text-mode stream would turn every
+// LF into CR LF, and the raw report already carries its CR LFs.
 void Write(FILE* stream, const std::string& bytes) {
+#ifdef _WIN32
+  _setmode(_fileno(stream), _O_BINARY);
+#endif
   std::fwrite(bytes.data(), 1, bytes.size(), stream);
 }
 

@@ -1,5 +1,13 @@
 # Text tables and the embedded knowledge base.
-add_executable(kb_convert tables/kbgen/kb_convert.cpp)
+# kb_convert runs at build time, so a cross build takes it from a native
+# build (OMBRIX_HOST_TOOLS: that build's folder).
+if(CMAKE_CROSSCOMPILING)
+  set(OMBRIX_HOST_TOOLS "" CACHE PATH "Folder of a native build that holds kb_convert")
+  add_executable(kb_convert IMPORTED)
+  set_target_properties(kb_convert PROPERTIES IMPORTED_LOCATION ${OMBRIX_HOST_TOOLS}/kb_convert)
+else()
+  add_executable(kb_convert tables/kbgen/kb_convert.cpp)
+endif()
 
 file(GLOB OMBRIX_KB_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tables/kb/*.txt)
 set(OMBRIX_KB_DATA ${CMAKE_CURRENT_BINARY_DIR}/generated/kb_data.cpp)
@@ -12,9 +20,14 @@ add_custom_command(
   COMMENT "Converting the knowledge base to code page 1257"
   VERBATIM)
 
+if(WIN32)
+  set(OMBRIX_CODE_PAGE_SOURCE tables/code_page_win32.cpp)
+else()
+  set(OMBRIX_CODE_PAGE_SOURCE tables/code_page.cpp)
+endif()
 add_library(ombrix_tables STATIC
   tables/buffers.cpp
-  tables/code_page.cpp
+  ${OMBRIX_CODE_PAGE_SOURCE}
   tables/composite_steps.cpp
   tables/format_text.cpp
   tables/text_table.cpp
