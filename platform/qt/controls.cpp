@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -65,17 +64,20 @@ class StaticText : public QLabel, public HWND__ {
   void SetText(const QString& text) override { setText(text); }
 };
 
-class StatusBar : public ControlWidget<QStatusBar>, public HWND__ {
+// A sunken bar with one text part.
+class StatusBar : public ControlWidget<QLabel>, public HWND__ {
  public:
   StatusBar(DialogWindow* dialog, const EmbeddedControl& control)
-      : ControlWidget<QStatusBar>(dialog->Client()),
+      : ControlWidget<QLabel>(dialog->Client()),
         HWND__(this, dialog, control.id, control.style, control.exStyle) {
-    setSizeGripEnabled(false);
-    showMessage(FromCodePage(control.text));
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setTextFormat(Qt::PlainText);
+    setIndent(fontMetrics().averageCharWidth());
+    setText(FromCodePage(control.text));
   }
 
-  QString Text() const override { return currentMessage(); }
-  void SetText(const QString& text) override { showMessage(text); }
+  QString Text() const override { return text(); }
+  void SetText(const QString& text) override { setText(text); }
 };
 
 }  // namespace

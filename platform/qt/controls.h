@@ -12,7 +12,7 @@
 //                         focus and take WM_UNDO, WM_CUT, WM_COPY, WM_PASTE,
 //                         WM_CLEAR and EM_SETSEL. Available only while
 //                         RICHED32.DLL is loaded.
-//   "msctls_statusbar32"  a plain bar with one text part and no size grip
+//   "msctls_statusbar32"  a sunken bar with one text part and no size grip
 //
 // Class names compare without regard to case. Texts convert between code
 // page 1257 and Unicode; a multi-line text reads back with CR LF line ends.
