@@ -24,6 +24,16 @@ void CheckGuard(const char* dest, int size) {
   }
 }
 
+// The search as plainly as it can be written: every start offset in turn.
+int PlainFindText(const char* text, const char* pattern, int length) {
+  for (int j = 0;; ++j) {
+    int i = 0;
+    while (i < length && text[j + i] != '\0' && text[j + i] == pattern[i]) ++i;
+    if (i == length) return j;
+    if (text[j] == '\0') return -1;
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -39,6 +49,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const char* key = NextPart(rest, end);
   const char* value = rest < end ? rest : "";
   int tableLength = static_cast<int>(std::strlen(table));
+
+  int keyLength = static_cast<int>(std::strlen(key));
+  if (keyLength > 0 && FindText(table, key, keyLength) != PlainFindText(table, key, keyLength)) {
+    std::abort();
+  }
 
   constexpr int kDestSize = 64;
   char dest[kDestSize + 16];

@@ -11,4 +11,10 @@ void ComposeReport(BirthDate date) {
   AppendRootNumber(date);
   AppendBirthDay(date);
   AppendLifePath(date);
+  AppendApogees(date);
+  AppendChallenges(date);
+  AppendBirthdayGift(date);
+  AppendCycles(date);
+  AppendGrid(date);
+  AppendPreviousLife(date);
 }

@@ -15,13 +15,14 @@ void LoadTextTable(char* dest, int destSize, int tableId) {
 }
 
 int FindText(const char* text, const char* pattern, int length) {
-  if (length < 1) return -1;
-  for (int j = 0;; ++j) {
-    int i = 0;
-    while (i < length && text[j + i] == pattern[i]) ++i;
-    if (i == length) return j;
-    if (text[j] == '\0') return -1;
+  // strchr finds each candidate start; the terminating NUL never matches.
+  if (length < 1 || pattern[0] == '\0') return -1;
+  for (const char* at = text; (at = std::strchr(at, pattern[0])) != nullptr; ++at) {
+    int i = 1;
+    while (i < length && at[i] != '\0' && at[i] == pattern[i]) ++i;
+    if (i == length) return static_cast<int>(at - text);
   }
+  return -1;
 }
 
 int CountLeadingBlanks(const char* text) {

@@ -42,5 +42,11 @@ done
 [ "$("$bin" --version)" = "ombrix-report 1.0" ]; check "--version" $?
 "$bin" "$(printf '27. Okt\xff 1980')" >/dev/null 2>&1; check "invalid UTF-8 does not break the date" $?
 
+long=$(printf '27.10.1980%*s' 99990 '')
+"$bin" "$long" >/dev/null 2>&1; check "a date of 100,000 characters reads its first 255" $?
+"$bin" "$(head -c 100000 /dev/zero | tr '\0' '9')" >/dev/null 2>"$tmp/err"; status=$?
+[ "$status" = 2 ] && [ "$(wc -l <"$tmp/err")" = 3 ]; check "100,000 digits are rejected with the error box" $?
+"$bin" "" >/dev/null 2>&1; [ $? = 2 ]; check "an empty date is rejected" $?
+
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

@@ -7,6 +7,11 @@ add_executable(core_tests
   tests/birth_date_test.cpp
   tests/reduce_test.cpp
   tests/report_test.cpp
+  tests/life_numbers_test.cpp
+  tests/grid_test.cpp
+  tests/previous_life_test.cpp
+  tests/whole_report_test.cpp
+  tests/date_space_test.cpp
   tests/kb_catalogue_test.cpp)
 target_link_libraries(core_tests PRIVATE ombrix_report GTest::gtest_main)
 gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST)

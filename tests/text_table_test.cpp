@@ -117,6 +117,8 @@ TEST(TextTable, BlanksAndSearch) {
   EXPECT_EQ(FindText("abcabc", "ca", 2), 2);
   EXPECT_EQ(FindText("abc", "c\r", 2), -1);
   EXPECT_EQ(FindText("", "a", 1), -1);
+  EXPECT_EQ(FindText("abc", "", 1), -1);  // the terminating NUL never matches
+  EXPECT_EQ(FindText("aab", "ab", 2), 1);
 }
 
 TEST(TextTable, UnknownTableIsEmpty) {

@@ -1,0 +1,53 @@
+// The apogees: four periods of life, each with the age at which it ends, its
+// number and the meaning of that number in that period.
+#include "report/reduce.h"
+#include "report/sections.h"
+#include "tables/buffers.h"
+#include "tables/composite_steps.h"
+#include "tables/text_table.h"
+
+namespace {
+
+constexpr int kApogeeTableId = 2000;
+
+// Per apogee: the row of its period line (with the age) and of its number line.
+constexpr const char* kPeriodKeys[] = {"\r\n1", "\r\n2", "\r\n3", "\r\n4"};
+constexpr const char* kNumberKeys[] = {"\r\n6", "\r\n7", "\r\n8", "\r\n9"};
+
+}  // namespace
+
+int32_t ApogeeEndAge(BirthDate date, int k) {
+  return 27 + 9 * k - LifePathDigit(date);
+}
+
+int32_t ApogeeNumber(BirthDate date, int k) {
+  int32_t day = ReduceNumber(date.day);
+  int32_t month = ReduceNumber(date.month);
+  int32_t year = ReduceNumber(date.year);
+  switch (k) {
+    case 1:
+      return ReduceKeepingMasters(day + month);
+    case 2:
+      return ReduceKeepingMasters(day + year);
+    case 3:
+      // The first two enter as one digit each: an 11 counts as 2.
+      return ReduceKeepingMasters(ReduceNumber(ApogeeNumber(date, 1)) +
+                                  ReduceNumber(ApogeeNumber(date, 2)));
+    default:
+      return ReduceKeepingMasters(month + year);
+  }
+}
+
+void AppendApogees(BirthDate date) {
+  BeginSection(kApogeeTableId);
+  for (int k = 1; k <= 4; ++k) {
+    if (k > 1) LoadTextTable(TableText, kTextBufferSize, kApogeeTableId);
+    FetchKeyedLine(kPeriodKeys[k - 1]);
+    JoinKeyedLine(kNumberKeys[k - 1]);
+    // The fourth apogee's line names the age at which the third one ends.
+    AppendFormattedLine(ApogeeEndAge(date, k < 4 ? k : 3), ApogeeNumber(date, k));
+    AppendToReport("\r\n");
+    AppendMeaning(kApogeeMeaningTableId, k, ApogeeNumber(date, k));
+    AppendToReport("\r\n\r\n");
+  }
+}

@@ -1,0 +1,47 @@
+// The challenges: four numbers, each the difference of two reduced parts of
+// the date, with its meaning.
+#include "report/reduce.h"
+#include "report/sections.h"
+#include "tables/buffers.h"
+#include "tables/composite_steps.h"
+#include "tables/text_table.h"
+
+namespace {
+
+constexpr int kChallengeTableId = 3000;
+constexpr const char* kChallengeKeys[] = {"\r\n1", "\r\n2", "\r\n3", "\r\n4"};
+
+int32_t Distance(int32_t a, int32_t b) {
+  return a > b ? a - b : b - a;
+}
+
+}  // namespace
+
+int32_t ChallengeNumber(BirthDate date, int k) {
+  int32_t day = ReduceNumber(date.day);
+  int32_t month = ReduceNumber(date.month);
+  int32_t year = ReduceNumber(date.year);
+  switch (k) {
+    case 1:
+      return ReduceKeepingMasters(Distance(day, month));
+    case 2:
+      return ReduceKeepingMasters(Distance(day, year));
+    case 3:
+      return ReduceKeepingMasters(
+          Distance(ReduceNumber(ChallengeNumber(date, 1)), ReduceNumber(ChallengeNumber(date, 2))));
+    default:
+      return ReduceKeepingMasters(Distance(month, year));
+  }
+}
+
+void AppendChallenges(BirthDate date) {
+  BeginSection(kChallengeTableId);
+  for (int k = 1; k <= 4; ++k) {
+    if (k > 1) LoadTextTable(TableText, kTextBufferSize, kChallengeTableId);
+    FetchKeyedLine(kChallengeKeys[k - 1]);
+    AppendFormattedLine(ChallengeNumber(date, k));
+    AppendToReport("\r\n");
+    AppendMeaning(kChallengeMeaningTableId, 0, ChallengeNumber(date, k));
+    AppendToReport("\r\n\r\n");
+  }
+}

@@ -1,0 +1,72 @@
+// The cycles: three periods of life, the second starting on 1 January of a
+// year chosen near the date 28 years and 4 months after birth, the third
+// 28 years later on 1 May; each with its number and reading.
+#include "report/calendar.h"
+#include "report/reduce.h"
+#include "report/sections.h"
+#include "tables/buffers.h"
+#include "tables/composite_steps.h"
+#include "tables/text_table.h"
+
+namespace {
+
+constexpr int kCycleTableId = 5000;
+// The length of the second cycle: 28 years and 4 months.
+constexpr int32_t kCycleYears = 28;
+constexpr int32_t kCycleMonths = 4;
+
+}  // namespace
+
+int32_t SecondCycleStartYear(BirthDate date) {
+  // The nominal end of the first cycle keeps the birth day unchanged, even
+  // where its month is shorter (31 October gives 31 February).
+  int32_t month = date.month + kCycleMonths;
+  int32_t year = date.year + kCycleYears;
+  if (month > 12) {
+    month -= 12;
+    year += 1;
+  }
+  int32_t yearNumber =
+      ReduceNumber(ReduceNumber(date.day) + ReduceNumber(date.month) + ReduceNumber(year));
+  int32_t early = year - yearNumber + 1;
+  int32_t late = year - yearNumber + 10;
+  int32_t daysBefore = DaysBetween(early, 1, 1, year, month, date.day);
+  int32_t daysAfter = DaysBetween(year, month, date.day, late, 1, 1);
+  return daysBefore < daysAfter ? early : late;  // a tie goes to the later year
+}
+
+int32_t FirstCycleNumber(BirthDate date) {
+  return ReduceNumber(date.month);
+}
+
+int32_t SecondCycleNumber(BirthDate date) {
+  return ReduceKeepingMasters(date.day);
+}
+
+int32_t ThirdCycleNumber(BirthDate date) {
+  return ReduceNumber(date.year);
+}
+
+void AppendCycles(BirthDate date) {
+  int32_t startYear = SecondCycleStartYear(date);
+  BeginSection(kCycleTableId);
+  FetchKeyedLine("\r\n1");
+  AppendFormattedLine(FirstCycleNumber(date));
+  AppendToReport("\r\n");
+  AppendMeaning(kCycleMeaningTableId, 1, FirstCycleNumber(date));
+  AppendToReport("\r\n\r\n");
+
+  LoadTextTable(TableText, kTextBufferSize, kCycleTableId);
+  FetchKeyedLine("\r\n2");
+  AppendFormattedLine(startYear, SecondCycleNumber(date));
+  AppendToReport("\r\n");
+  AppendMeaning(kCycleMeaningTableId, 2, SecondCycleNumber(date));
+  AppendToReport("\r\n\r\n");
+
+  LoadTextTable(TableText, kTextBufferSize, kCycleTableId);
+  FetchKeyedLine("\r\n3");
+  AppendFormattedLine(startYear + kCycleYears, ThirdCycleNumber(date));
+  AppendToReport("\r\n");
+  AppendMeaning(kCycleMeaningTableId, 3, ThirdCycleNumber(date));
+  AppendToReport("\r\n\r\n");
+}

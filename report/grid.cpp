@@ -1,0 +1,89 @@
+// The birth-number grid: which digits 1-9 occur in the date and its grid
+// sum, shown as three rows of digits and stars, then the readings of the
+// complete lines and the meanings of the present digits.
+#include "report/reduce.h"
+#include "report/sections.h"
+#include "tables/buffers.h"
+#include "tables/composite_steps.h"
+#include "tables/format_text.h"
+
+namespace {
+
+constexpr int kGridTableId = 6000;
+
+// The three digits of each line 1-6.
+constexpr int kLineDigits[7][3] = {{0, 0, 0}, {1, 4, 7}, {2, 5, 8}, {3, 6, 9},
+                                   {1, 2, 3}, {4, 5, 6}, {7, 8, 9}};
+
+// The digits in the order the grid shows them, row by row.
+constexpr int kShownOrder[9] = {1, 4, 7, 2, 5, 8, 3, 6, 9};
+
+}  // namespace
+
+void MarkDigits(int32_t n, GridFlags* flags) {
+  char text[16];
+  FormatArg arg = NumberArg(n);
+  FormatText(text, sizeof text, "%li", &arg, 1);
+  for (int i = 0; text[i] != '\0'; ++i) {
+    flags->digitPresent[text[i] == '-' ? 0 : text[i] - '0'] = true;
+  }
+}
+
+void MarkGrid(BirthDate date, GridFlags* flags) {
+  *flags = {};
+  MarkDigits(date.day, flags);
+  MarkDigits(date.month, flags);
+  MarkDigits(date.year, flags);
+  int32_t sum = ReduceNumber(date.day) + ReduceNumber(date.month) + ReduceNumber(date.year);
+  MarkDigits(sum, flags);
+  // A negative sum stays negative when reduced and names no digit.
+  int32_t reduced = ReduceNumber(sum);
+  if (reduced >= 0) flags->digitPresent[reduced] = true;
+  for (int line = 1; line <= 6; ++line) {
+    const int* digits = kLineDigits[line];
+    flags->linePresent[line] = flags->digitPresent[digits[0]] && flags->digitPresent[digits[1]] &&
+                               flags->digitPresent[digits[2]];
+    if (flags->linePresent[line]) flags->linePresent[0] = true;
+  }
+  for (int digit = 1; digit <= 9; ++digit) {
+    if (flags->digitPresent[digit]) flags->digitPresent[0] = true;
+  }
+}
+
+void BuildGridText(const GridFlags* flags, char* dest, int destSize) {
+  CopyBytes(dest, destSize, "\r\n", 2);
+  for (int i = 0; i < 9; ++i) {
+    int digit = kShownOrder[i];
+    char cell[] = {'\t', ' ', flags->digitPresent[digit] ? static_cast<char>('0' + digit) : '*',
+                   '\0'};
+    AppendText(dest, destSize, cell);
+    if (i % 3 == 2) AppendText(dest, destSize, "\r\n\r\n");
+  }
+}
+
+void AppendGrid(BirthDate date) {
+  GridFlags flags;
+  MarkGrid(date, &flags);
+  BeginSection(kGridTableId);
+  BuildGridText(&flags, ScratchLine, kTextBufferSize);
+  AppendToReport(ScratchLine);
+  if (flags.linePresent[0]) {
+    AppendKeyedLine("\r\n10");
+    AppendToReport("\r\n");
+    for (int line = 1; line <= 6; ++line) {
+      if (!flags.linePresent[line]) continue;
+      AppendNumberedLine(10 + line);
+      AppendToReport("\r\n\r\n");
+    }
+  }
+  if (flags.digitPresent[0]) {
+    AppendKeyedLine("\r\n20");
+    AppendToReport("\r\n");
+    for (int digit = 1; digit <= 9; ++digit) {
+      if (!flags.digitPresent[digit]) continue;
+      AppendNumberedLine(20 + digit);
+      AppendToReport("\r\n");
+    }
+  }
+  AppendToReport("\r\n\r\n");
+}
