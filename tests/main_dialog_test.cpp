@@ -183,6 +183,11 @@ const Closer kClosers[] = {
     {"Sulge button",
      [](HWND dialog) { QTest::mouseClick(Widget(dialog, IDCANCEL), Qt::LeftButton); }},
     {"Sulge menu item", [](HWND dialog) { MenuAction(dialog, IDM_CLOSE)->trigger(); }},
+    {"Enter on the focused Sulge button",
+     [](HWND dialog) {
+       Widget(dialog, IDCANCEL)->setFocus();
+       QTest::keyClick(Widget(dialog, IDCANCEL), Qt::Key_Return);
+     }},
 };
 
 }  // namespace
@@ -398,6 +403,30 @@ class MainDialogTest : public QObject {
       Choose(dialog, IDM_SELECT_ALL);
       Choose(dialog, IDM_DELETE);
       QCOMPARE(ItemText(dialog, IDC_REPORT_VIEW), QByteArray());
+    });
+  }
+
+  void tabVisitsTheTabStopsInTemplateOrder() {
+    RunMainDialog([](HWND dialog) {
+      const int order[] = {IDCANCEL,        IDC_HELP_BUTTON,      IDC_SAVE_BUTTON,
+                           IDC_REPORT_VIEW, IDC_BIRTH_DATE_INPUT, IDOK};
+      for (int id : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Widget(dialog, id));
+      }
+      QVERIFY(Commands.empty());
+    });
+  }
+
+  void readingAControlStopsAtTheBufferSize() {
+    RunMainDialog([](HWND dialog) {
+      char text[5] = "xxxx";
+      QCOMPARE(GetDlgItemTextA(dialog, IDC_BIRTH_DATE_INPUT, text, sizeof text), 4u);
+      QCOMPARE(QByteArray(text), QByteArray("27. "));
+      QCOMPARE(GetDlgItemTextA(dialog, 4711, text, sizeof text), 0u);
+      QCOMPARE(QByteArray(text), QByteArray());
+      QVERIFY(GetDlgItem(dialog, 4711) == nullptr);
+      QVERIFY(!SetDlgItemTextA(dialog, 4711, "x"));
     });
   }
 
