@@ -138,25 +138,32 @@ void ResizeClient(HWND dialog, QSize client) {
   QTRY_COMPARE(ClientSize(dialog), client);
 }
 
-// Calls act once a window of the kind is open, then again for every further
-// one, until stop is set; counts them.
+// While it lives, looks for a window of the kind every few milliseconds and
+// calls act on each one it finds; counts them.
 template <typename Window>
-struct WindowWatcher {
-  std::function<Window*()> find;
-  std::function<void(Window*)> act;
-  int seen = 0;
-  bool stop = false;
+class WindowWatcher {
+ public:
+  WindowWatcher(Window* (*find)(), std::function<void(Window*)> act)
+      : find_(find), act_(std::move(act)) {
+    Look();
+  }
+  int Seen() const { return seen_; }
 
-  void Start() {
-    QTimer::singleShot(5, qApp, [this] {
-      if (stop) return;
-      if (Window* window = find()) {
-        ++seen;
-        act(window);
+ private:
+  void Look() {
+    QTimer::singleShot(5, &context_, [this] {
+      if (Window* window = find_()) {
+        ++seen_;
+        act_(window);
       }
-      Start();
+      Look();
     });
   }
+
+  Window* (*find_)();
+  std::function<void(Window*)> act_;
+  int seen_ = 0;
+  QObject context_;  // its end cancels the next look
 };
 
 QDialog* OpenMessageBox() {
@@ -272,7 +279,6 @@ class MainDialogTest : public QObject {
                                    text = box->findChild<QLabel*>()->text();
                                    QTest::keyClick(box, Qt::Key_Return);
                                  }};
-    boxes.Start();
     RunMainDialog([&](HWND dialog) {
       QLineEdit* input = DateInput(dialog);
       input->setFocus();
@@ -280,8 +286,7 @@ class MainDialogTest : public QObject {
       QTest::keyClick(input, Qt::Key_Return);
       QCOMPARE(ItemText(dialog, IDC_REPORT_VIEW), Table(8000));
     });
-    boxes.stop = true;
-    QCOMPARE(boxes.seen, 1);
+    QCOMPARE(boxes.Seen(), 1);
     QCOMPARE(caption, QString(expectedCaption));
     QCOMPARE(caption, QString("Viga"));
     QCOMPARE(text, expected);
@@ -473,7 +478,6 @@ class MainDialogTest : public QObject {
                                   menu->setActiveAction(menu->actions().first());
                                   QTest::keyClick(menu, Qt::Key_Return);
                                 }};
-    popups.Start();
     QPoint clickedAt;
     RunMainDialog([&](HWND dialog) {
       QWidget* client = LiveDialog(dialog)->Client();
@@ -483,8 +487,7 @@ class MainDialogTest : public QObject {
       QTest::mouseClick(receiver, Qt::RightButton, {}, receiver->mapFrom(client, at));
       QCoreApplication::processEvents();
     });
-    popups.stop = true;
-    QCOMPARE(popups.seen, popup ? 1 : 0);
+    QCOMPARE(popups.Seen(), popup ? 1 : 0);
     if (!popup) return;
     QCOMPARE(items, QStringList({"Mis värk on ?!", "", "Ohhoo !"}));
     QCOMPARE(shownAt, clickedAt);
