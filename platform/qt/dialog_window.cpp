@@ -65,7 +65,6 @@ class ClientArea : public QWidget {
 DialogWindow::DialogWindow(const EmbeddedDialog& dialogTemplate, DLGPROC proc, QWidget* owner)
     : QWidget(owner, WindowFlagsOf(dialogTemplate.style)),
       HWND__(this, nullptr, 0, dialogTemplate.style, dialogTemplate.exStyle),
-      template_(dialogTemplate),
       proc_(proc),
       font_(dialogTemplate.style & DS_SETFONT
                 ? TemplateFont(dialogTemplate.fontName, dialogTemplate.fontPoints,

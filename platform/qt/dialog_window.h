@@ -66,7 +66,6 @@ class DialogWindow : public QWidget, public HWND__ {
   int DefaultButtonId() const;
   void SendCommand(int id);
 
-  const EmbeddedDialog& template_;
   DLGPROC proc_;
   QFont font_;
   BaseUnits units_;
