@@ -39,3 +39,19 @@ add_test(NAME cli_tests
 add_test(NAME kb_convert_tests
   COMMAND ${CMAKE_COMMAND} -E env KB_CONVERT=$<TARGET_FILE:kb_convert>
           bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/kb_convert_test.sh)
+
+add_executable(resource_script_tests tests/resource_script_test.cpp)
+target_link_libraries(resource_script_tests PRIVATE ombrix_rcscript GTest::gtest_main)
+target_compile_definitions(resource_script_tests PRIVATE
+  OMBRIX_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+gtest_discover_tests(resource_script_tests DISCOVERY_MODE PRE_TEST)
+
+# The window tests run the real dialog on Qt's offscreen platform, on a
+# screen large enough for it.
+find_package(Qt6 REQUIRED COMPONENTS Test)
+add_executable(main_dialog_tests tests/main_dialog_test.cpp)
+set_target_properties(main_dialog_tests PROPERTIES AUTOMOC ON)
+target_link_libraries(main_dialog_tests PRIVATE ombrix_resources ombrix_app Qt6::Test)
+add_test(NAME main_dialog_tests COMMAND main_dialog_tests)
+set_tests_properties(main_dialog_tests PROPERTIES ENVIRONMENT
+  "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_SOURCE_DIR}/tests/offscreen.json")

@@ -1,0 +1,30 @@
+# The program: the main dialog written against the Win32 API, its resource
+# script, and the executable that runs it on the Qt layer.
+set(OMBRIX_RC_SOURCE ${CMAKE_CURRENT_BINARY_DIR}/generated/ombrix_rc.cpp)
+add_custom_command(
+  OUTPUT ${OMBRIX_RC_SOURCE}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/generated
+  COMMAND rcgen ${CMAKE_CURRENT_SOURCE_DIR}/app/ombrix.rc ${OMBRIX_RC_SOURCE}
+          -I ${CMAKE_CURRENT_SOURCE_DIR}/platform/include
+  DEPENDS rcgen app/ombrix.rc app/resource.h platform/include/windows.h
+  COMMENT "Compiling the resource script"
+  VERBATIM)
+
+# The templates, linked as objects: the layer looks them up.
+add_library(ombrix_resources OBJECT ${OMBRIX_RC_SOURCE})
+target_include_directories(ombrix_resources PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+
+add_library(ombrix_app STATIC
+  app/about_box.cpp
+  app/build_report.cpp
+  app/handles.cpp
+  app/main.cpp
+  app/main_dialog.cpp
+  app/parse_birth_date.cpp
+  app/save_report.cpp
+  app/show_help.cpp)
+target_link_libraries(ombrix_app PUBLIC ombrix_report ombrix_win32)
+
+add_executable(ombrix platform/qt/main.cpp)
+target_link_libraries(ombrix PRIVATE ombrix_resources ombrix_app)
+install(TARGETS ombrix RUNTIME DESTINATION bin)

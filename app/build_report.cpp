@@ -1,0 +1,15 @@
+#include <windows.h>
+
+#include "app/handles.h"
+#include "app/report_command.h"
+#include "app/resource.h"
+#include "date/birth_date.h"
+#include "report/report.h"
+#include "tables/buffers.h"
+
+void BuildReport() {
+  BirthDate date;
+  if (ParseBirthDate(&date.day, &date.month, &date.year) != 0) return;
+  ComposeReport(date);
+  SetDlgItemTextA(MainDialog, IDC_REPORT_VIEW, ReportText);
+}

@@ -1,0 +1,4 @@
+#include "app/handles.h"
+
+HINSTANCE AppInstance = nullptr;
+HWND MainDialog = nullptr;

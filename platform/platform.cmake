@@ -1,0 +1,32 @@
+# The Win32 layer on Qt 6 Widgets, and rcgen, which turns a resource script
+# into the templates the layer embeds.
+find_package(Qt6 REQUIRED COMPONENTS Widgets)
+
+add_library(ombrix_rcscript STATIC
+  platform/rcgen/embedded_source.cpp
+  platform/rcgen/header_defines.cpp
+  platform/rcgen/resource_script.cpp
+  platform/rcgen/script_expression.cpp
+  platform/rcgen/script_tokens.cpp)
+target_include_directories(ombrix_rcscript PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/platform/rcgen)
+
+add_executable(rcgen platform/rcgen/rcgen.cpp)
+target_link_libraries(rcgen PRIVATE ombrix_rcscript)
+
+# The layer without main(): the program's executable and the tests add their own.
+add_library(ombrix_win32 STATIC
+  platform/qt/controls.cpp
+  platform/qt/dialog_box.cpp
+  platform/qt/dialog_units.cpp
+  platform/qt/dialog_window.cpp
+  platform/qt/geometry.cpp
+  platform/qt/libraries.cpp
+  platform/qt/menu.cpp
+  platform/qt/message_box.cpp
+  platform/qt/rich_edit.cpp
+  platform/qt/text_conversion.cpp
+  platform/qt/win_help.cpp
+  platform/qt/window.cpp)
+target_include_directories(ombrix_win32 PUBLIC
+  ${CMAKE_CURRENT_SOURCE_DIR}/platform/include ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(ombrix_win32 PUBLIC Qt6::Widgets ombrix_tables)

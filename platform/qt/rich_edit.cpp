@@ -1,0 +1,165 @@
+// The "RichEdit" class: a line edit, or with ES_MULTILINE a plain-text editor.
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTextCursor>
+#include <algorithm>
+
+#include "platform/qt/control_widget.h"
+#include "platform/qt/controls.h"
+#include "platform/qt/text_conversion.h"
+
+namespace {
+
+// Win32 EM_SETSEL: from start to end; an end of -1 (or past the text) is the
+// end of the text, a start of -1 removes the selection.
+struct Selection {
+  bool none;
+  int start;
+  int end;
+};
+
+Selection SelectionOf(WPARAM wParam, LPARAM lParam, int length) {
+  int start = static_cast<int>(wParam);
+  int end = static_cast<int>(lParam);
+  if (start == -1) return {true, 0, 0};
+  if (end < 0 || end > length) end = length;
+  start = std::clamp(start, 0, length);
+  return {false, std::min(start, end), std::max(start, end)};
+}
+
+class LineEdit : public ControlWidget<QLineEdit>, public HWND__ {
+ public:
+  LineEdit(DialogWindow* dialog, const EmbeddedControl& control)
+      : ControlWidget<QLineEdit>(dialog->Client()),
+        HWND__(this, dialog, control.id, control.style, control.exStyle) {
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setFocusPolicy(Qt::StrongFocus);
+    SetText(FromCodePage(control.text));
+  }
+
+  QString Text() const override { return text(); }
+  // One line: the text ends at its first line break.
+  void SetText(const QString& text) override { setText(WithLfLineEnds(text).section('\n', 0, 0)); }
+
+  LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam) override {
+    switch (message) {
+      case WM_UNDO:
+        undo();
+        return TRUE;
+      case WM_CUT:
+        cut();
+        return 0;
+      case WM_COPY:
+        copy();
+        return 0;
+      case WM_PASTE:
+        paste();
+        return 0;
+      case WM_CLEAR:
+        if (hasSelectedText()) del();
+        return 0;
+      case EM_SETSEL: {
+        Selection selection = SelectionOf(wParam, lParam, static_cast<int>(text().size()));
+        if (selection.none) {
+          deselect();
+        } else {
+          setSelection(selection.start, selection.end - selection.start);
+        }
+        return 0;
+      }
+      default:
+        return 0;
+    }
+  }
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    QLineEdit::focusInEvent(event);
+    NotifyDialog(this, EN_SETFOCUS);
+  }
+};
+
+class TextEditor : public ControlWidget<QPlainTextEdit>, public HWND__ {
+ public:
+  TextEditor(DialogWindow* dialog, const EmbeddedControl& control)
+      : ControlWidget<QPlainTextEdit>(dialog->Client()),
+        HWND__(this, dialog, control.id, control.style, control.exStyle) {
+    constexpr double kTabStopInches = 0.5;
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setFocusPolicy(Qt::StrongFocus);
+    setTabChangesFocus(true);
+    setLineWrapMode(windowStyle & ES_AUTOHSCROLL ? NoWrap : WidgetWidth);
+    setVerticalScrollBarPolicy(windowStyle & WS_VSCROLL ? Qt::ScrollBarAsNeeded
+                                                        : Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTabStopDistance(QGuiApplication::primaryScreen()->logicalDotsPerInchX() * kTabStopInches);
+    SetText(FromCodePage(control.text));
+  }
+
+  QString Text() const override { return WithCrLfLineEnds(toPlainText()); }
+  void SetText(const QString& text) override { setPlainText(WithLfLineEnds(text)); }
+
+  LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam) override {
+    switch (message) {
+      case WM_UNDO:
+        undo();
+        return TRUE;
+      case WM_CUT:
+        cut();
+        return 0;
+      case WM_COPY:
+        copy();
+        return 0;
+      case WM_PASTE:
+        paste();
+        return 0;
+      case WM_CLEAR: {
+        QTextCursor cursor = textCursor();
+        cursor.removeSelectedText();
+        return 0;
+      }
+      case EM_SETSEL: {
+        // Positions count a line break as one character.
+        QTextCursor cursor = textCursor();
+        int length = cursor.document()->characterCount() - 1;
+        Selection selection = SelectionOf(wParam, lParam, length);
+        if (selection.none) {
+          cursor.clearSelection();
+        } else {
+          cursor.setPosition(selection.start);
+          cursor.setPosition(selection.end, QTextCursor::KeepAnchor);
+        }
+        setTextCursor(cursor);
+        return 0;
+      }
+      default:
+        return 0;
+    }
+  }
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    QPlainTextEdit::focusInEvent(event);
+    NotifyDialog(this, EN_SETFOCUS);
+  }
+  // Without ES_WANTRETURN, Enter belongs to the dialog's default button.
+  void keyPressEvent(QKeyEvent* event) override {
+    bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !(windowStyle & ES_WANTRETURN)) {
+      event->ignore();
+      return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+  }
+};
+
+}  // namespace
+
+HWND__* CreateRichEdit(DialogWindow* dialog, const EmbeddedControl& control) {
+  if (control.style & ES_MULTILINE) return new TextEditor(dialog, control);
+  return new LineEdit(dialog, control);
+}

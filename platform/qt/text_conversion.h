@@ -1,0 +1,22 @@
+// Text between the program (code page 1257, CR LF line ends) and the widgets
+// (Unicode, LF line ends), converted by the one converter the program shares
+// with ombrix-report.
+#ifndef OMBRIX_PLATFORM_QT_TEXT_CONVERSION_H
+#define OMBRIX_PLATFORM_QT_TEXT_CONVERSION_H
+
+#include <QString>
+#include <string>
+
+// The Unicode text of a NUL-terminated code page 1257 text; nullptr gives "".
+QString FromCodePage(const char* text);
+
+// The code page 1257 bytes of a text; characters the code page lacks become "?".
+std::string ToCodePage(const QString& text);
+
+// Every CR LF, and every CR alone, becomes LF.
+QString WithLfLineEnds(const QString& text);
+
+// Every LF becomes CR LF.
+QString WithCrLfLineEnds(const QString& text);
+
+#endif

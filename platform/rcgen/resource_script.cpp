@@ -1,0 +1,330 @@
+#include "resource_script.h"
+
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include "header_defines.h"
+#include "script_expression.h"
+#include "script_tokens.h"
+
+namespace {
+
+// Styles that the resource compiler adds by itself.
+constexpr uint32_t kWsChild = 0x40000000;
+constexpr uint32_t kWsVisible = 0x10000000;
+constexpr uint32_t kWsCaption = 0x00C00000;
+constexpr uint32_t kWsPopup = 0x80000000;
+constexpr uint32_t kWsBorder = 0x00800000;
+constexpr uint32_t kWsSysMenu = 0x00080000;
+constexpr uint32_t kDsSetFont = 0x40;
+constexpr int kSupportedCodePage = 1257;
+
+bool ReadFile(const std::string& path, std::string* text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::stringstream buffer;
+  buffer << in.rdbuf();
+  *text = buffer.str();
+  return true;
+}
+
+std::string Shown(const Token& token) {
+  switch (token.kind) {
+    case TokenKind::End:
+      return "the end of the file";
+    case TokenKind::String:
+      return "a string";
+    default:
+      return "'" + token.text + "'";
+  }
+}
+
+class ScriptParser {
+ public:
+  ScriptParser(const std::string& path, const std::vector<std::string>& includeDirs,
+               const std::vector<Token>& tokens)
+      : path_(path), includeDirs_(includeDirs), cursor_{tokens, path_, 0} {}
+
+  ResourceScript Run() {
+    while (Peek().kind != TokenKind::End) {
+      if (Peek().kind == TokenKind::Directive) {
+        Directive(cursor_.Take());
+      } else {
+        Resource();
+      }
+    }
+    CheckReferences();
+    return script_;
+  }
+
+ private:
+  const Token& Peek() const { return cursor_.Peek(); }
+
+  [[noreturn]] void Fail(const Token& at, const std::string& reason) const {
+    throw ScriptError(path_, at.line, reason);
+  }
+
+  bool AtName(const char* name) const {
+    return Peek().kind == TokenKind::Name && Peek().text == name;
+  }
+
+  void ExpectName(const char* name) {
+    if (!AtName(name)) Fail(Peek(), std::string("expected ") + name + ", found " + Shown(Peek()));
+    cursor_.Take();
+  }
+
+  void ExpectComma() {
+    if (!cursor_.AtPunct(',')) Fail(Peek(), "expected ',', found " + Shown(Peek()));
+    cursor_.Take();
+  }
+
+  std::string TakeString(const char* what) {
+    if (Peek().kind != TokenKind::String) {
+      Fail(Peek(), std::string("expected ") + what + " in quotes, found " + Shown(Peek()));
+    }
+    const Token& token = cursor_.Take();
+    for (char c : token.text) {
+      if (static_cast<unsigned char>(c) >= 0x80 && codePage_ != kSupportedCodePage) {
+        Fail(token, "non-ASCII text needs #pragma code_page(1257) before it");
+      }
+    }
+    return token.text;
+  }
+
+  int64_t TakeNumber(const char* what, int64_t low, int64_t high) {
+    const Token& at = Peek();
+    int64_t value = ReadExpression(cursor_, defines_);
+    if (value < low || value > high) {
+      Fail(at, std::string(what) + " " + std::to_string(value) + " is out of range");
+    }
+    return value;
+  }
+
+  int TakeId(const char* what) { return static_cast<int>(TakeNumber(what, -32768, 65535)); }
+  int TakeCoordinate() { return static_cast<int>(TakeNumber("coordinate", -32768, 32767)); }
+  uint32_t TakeStyle() {
+    return static_cast<uint32_t>(TakeNumber("style", -2147483648LL, 0xFFFFFFFFLL));
+  }
+
+  void Directive(const Token& token) {
+    static const std::regex kSystemInclude(R"(#\s*include\s*<([^>]+)>)");
+    static const std::regex kLocalInclude(R"(#\s*include\s*"([^"]+)\")");
+    static const std::regex kCodePage(R"(#\s*pragma\s+code_page\s*\(\s*([0-9]+)\s*\))");
+    std::smatch match;
+    if (std::regex_match(token.text, match, kSystemInclude)) {
+      Include(token, match[1].str(), false);
+    } else if (std::regex_match(token.text, match, kLocalInclude)) {
+      Include(token, match[1].str(), true);
+    } else if (std::regex_match(token.text, match, kCodePage)) {
+      codePage_ = std::stoi(match[1].str());
+      if (codePage_ != kSupportedCodePage) Fail(token, "only code page 1257 is supported");
+    } else {
+      Fail(token, "unsupported preprocessor line '" + token.text + "'");
+    }
+  }
+
+  void Include(const Token& token, const std::string& name, bool local) {
+    std::vector<std::string> dirs;
+    if (local) {
+      size_t slash = path_.find_last_of('/');
+      dirs.push_back(slash == std::string::npos ? "." : path_.substr(0, slash));
+    }
+    dirs.insert(dirs.end(), includeDirs_.begin(), includeDirs_.end());
+    for (const std::string& dir : dirs) {
+      if (ReadHeaderDefines(dir + "/" + name, &defines_)) return;
+    }
+    Fail(token, "cannot find the header '" + name + "'");
+  }
+
+  void Resource() {
+    const Token& start = Peek();
+    if (start.kind == TokenKind::Name && defines_.count(start.text) == 0) {
+      Fail(start, "'" + start.text +
+                      "' is not a defined identifier (only DIALOGEX and MENU resources with "
+                      "numeric identifiers are supported)");
+    }
+    int id = TakeId("resource identifier");
+    if (AtName("DIALOGEX")) {
+      cursor_.Take();
+      Dialog(id, start);
+    } else if (AtName("MENU")) {
+      cursor_.Take();
+      Menu(id, start);
+    } else {
+      Fail(Peek(), "unsupported resource type " + Shown(Peek()) + " (DIALOGEX or MENU)");
+    }
+  }
+
+  void Dialog(int id, const Token& start) {
+    for (const DialogSpec& other : script_.dialogs) {
+      if (other.id == id) Fail(start, "dialog " + std::to_string(id) + " is defined twice");
+    }
+    DialogSpec dialog{};
+    dialog.id = id;
+    dialog.style = kWsPopup | kWsBorder | kWsSysMenu;
+    dialog.x = TakeCoordinate();
+    ExpectComma();
+    dialog.y = TakeCoordinate();
+    ExpectComma();
+    dialog.cx = TakeCoordinate();
+    ExpectComma();
+    dialog.cy = TakeCoordinate();
+    bool hasCaption = false, hasFont = false;
+    while (!AtName("BEGIN")) {
+      const Token& statement = Peek();
+      if (statement.kind != TokenKind::Name) {
+        Fail(statement, "expected a dialog statement or BEGIN, found " + Shown(statement));
+      }
+      cursor_.Take();
+      if (statement.text == "STYLE") {
+        dialog.style = TakeStyle();
+      } else if (statement.text == "EXSTYLE") {
+        dialog.exStyle = TakeStyle();
+      } else if (statement.text == "CAPTION") {
+        dialog.caption = TakeString("the caption");
+        hasCaption = true;
+      } else if (statement.text == "MENU") {
+        dialog.menuId = TakeId("menu identifier");
+        menuReferences_.push_back({dialog.menuId, statement.line});
+      } else if (statement.text == "FONT") {
+        Font(&dialog);
+        hasFont = true;
+      } else {
+        Fail(statement, "unsupported dialog statement '" + statement.text + "'");
+      }
+    }
+    if (hasCaption) dialog.style |= kWsCaption;
+    if (hasFont) dialog.style |= kDsSetFont;
+    cursor_.Take();
+    while (!AtName("END")) {
+      if (!AtName("CONTROL")) {
+        Fail(Peek(), "expected CONTROL or END, found " + Shown(Peek()) +
+                         " (controls are written as CONTROL lines)");
+      }
+      cursor_.Take();
+      dialog.controls.push_back(Control());
+    }
+    cursor_.Take();
+    script_.dialogs.push_back(dialog);
+  }
+
+  void Font(DialogSpec* dialog) {
+    dialog->fontPoints = static_cast<int>(TakeNumber("point size", 1, 32767));
+    ExpectComma();
+    dialog->fontName = TakeString("the typeface");
+    dialog->fontWeight = 400;
+    int* optional[] = {&dialog->fontWeight, &dialog->fontItalic, &dialog->fontCharset};
+    for (int* field : optional) {
+      if (!cursor_.AtPunct(',')) break;
+      cursor_.Take();
+      *field = static_cast<int>(TakeNumber("font value", 0, 1000));
+    }
+  }
+
+  ControlSpec Control() {
+    ControlSpec control{};
+    control.text = TakeString("the control text");
+    ExpectComma();
+    control.id = TakeId("control identifier");
+    ExpectComma();
+    control.className = TakeString("the window class");
+    ExpectComma();
+    control.style = TakeStyle() | kWsChild | kWsVisible;
+    int* coordinates[] = {&control.x, &control.y, &control.cx, &control.cy};
+    for (int* coordinate : coordinates) {
+      ExpectComma();
+      *coordinate = TakeCoordinate();
+    }
+    if (cursor_.AtPunct(',')) {
+      cursor_.Take();
+      control.exStyle = TakeStyle();
+    }
+    return control;
+  }
+
+  void Menu(int id, const Token& start) {
+    for (const MenuSpec& other : script_.menus) {
+      if (other.id == id) Fail(start, "menu " + std::to_string(id) + " is defined twice");
+    }
+    MenuSpec menu{id, {}};
+    MenuBlock(0, &menu);
+    script_.menus.push_back(menu);
+  }
+
+  // BEGIN, the entries of one level, END.
+  void MenuBlock(int level, MenuSpec* menu) {
+    ExpectName("BEGIN");
+    while (!AtName("END")) {
+      const Token& entry = Peek();
+      if (AtName("POPUP")) {
+        cursor_.Take();
+        menu->entries.push_back(
+            {level, MenuEntryKind::Popup, TakeString("the popup text"), 0, false});
+        MenuBlock(level + 1, menu);
+      } else if (AtName("MENUITEM")) {
+        cursor_.Take();
+        menu->entries.push_back(MenuItem(level));
+      } else {
+        Fail(entry, "expected POPUP, MENUITEM or END, found " + Shown(entry));
+      }
+    }
+    cursor_.Take();
+  }
+
+  MenuEntrySpec MenuItem(int level) {
+    if (AtName("SEPARATOR")) {
+      cursor_.Take();
+      return {level, MenuEntryKind::Separator, "", 0, false};
+    }
+    MenuEntrySpec item{level, MenuEntryKind::Item, TakeString("the item text"), 0, false};
+    ExpectComma();
+    item.id = TakeId("menu item identifier");
+    while (cursor_.AtPunct(',')) {
+      cursor_.Take();
+      const Token& option = Peek();
+      if (!AtName("GRAYED")) Fail(option, "unsupported menu item option " + Shown(option));
+      cursor_.Take();
+      item.grayed = true;
+    }
+    return item;
+  }
+
+  void CheckReferences() const {
+    for (const auto& [menuId, line] : menuReferences_) {
+      bool found = false;
+      for (const MenuSpec& menu : script_.menus) found = found || menu.id == menuId;
+      if (!found) {
+        throw ScriptError(path_, line, "menu " + std::to_string(menuId) + " is not defined");
+      }
+    }
+  }
+
+  std::string path_;
+  const std::vector<std::string>& includeDirs_;
+  TokenCursor cursor_;
+  Defines defines_;
+  int codePage_ = 0;
+  std::vector<std::pair<int, int>> menuReferences_;
+  ResourceScript script_;
+};
+
+}  // namespace
+
+bool ParseResourceScript(const std::string& path, const std::vector<std::string>& includeDirs,
+                         ResourceScript* script, std::string* error) {
+  std::string text;
+  if (!ReadFile(path, &text)) {
+    *error = path + ":0: error: cannot read the file";
+    return false;
+  }
+  try {
+    std::vector<Token> tokens = Tokenize(path, text);
+    *script = ScriptParser(path, includeDirs, tokens).Run();
+    return true;
+  } catch (const ScriptError& e) {
+    *error = e.what();
+    return false;
+  }
+}
