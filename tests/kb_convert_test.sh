@@ -35,5 +35,13 @@ printf '\n0 Õõ Ää Öö Üü Šš Žž\t\n' >"$tmp/good/7.txt"
 printf '\r\n0 \xd5\xf5 \xc4\xe4 \xd6\xf6 \xdc\xfc \xd0\xf0 \xde\xfe\t\r\n' | cmp -s - "$tmp/raw/7.bin"
 check "code page 1257 bytes with CR LF" $?
 
+"$tool" "$tmp/res.cpp" --raw-dir "$tmp/raw" --rc "$tmp/kb.rc" "$tmp/good/7.txt"
+check "resource mode converts" $?
+grep -qx "7 RCDATA \"$tmp/raw/7.bin\"" "$tmp/kb.rc"; check "resource script names the table's bytes" $?
+grep -q "ResourceTable(7)" "$tmp/res.cpp" && ! grep -q "kTable7" "$tmp/res.cpp"
+check "resource mode lists the table without its bytes" $?
+"$tool" "$tmp/res.cpp" --rc "$tmp/kb.rc" "$tmp/good/7.txt" 2>/dev/null; [ $? != 0 ]
+check "resource mode needs the bytes' folder" $?
+
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

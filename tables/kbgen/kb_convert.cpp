@@ -4,7 +4,11 @@
 // checks them, turns every LF into CR LF, converts the text to code page 1257
 // with iconv, and writes a C++ source that embeds the exact bytes of each
 // table under its identifier. With --raw-dir it also writes each converted
-// table as <dir>/<TableId>.bin, for resource compilers.
+// table as <dir>/<TableId>.bin. With --rc (and --raw-dir) the tables become
+// resources instead: it writes a resource script that makes each .bin an
+// RCDATA resource named by its TableId, and the C++ source then lists the
+// tables without their bytes, which are read from the program's resources
+// when it starts (the Windows build).
 //
 // A table is refused, naming file, line and reason, when it holds a character
 // other than printable ASCII, TAB and the Estonian letters, a CR or a NUL,
@@ -132,21 +136,28 @@ Table ConvertTable(const std::string& file) {
   return {id, bytes};
 }
 
-void WriteSource(const std::string& path, const std::vector<Table>& tables) {
+void WriteSource(const std::string& path, const std::vector<Table>& tables, bool asResources) {
   std::ofstream out(path, std::ios::binary);
   out << "// Generated from tables/kb by kb_convert. Do not edit.\n"
-         "#include \"tables/embedded_tables.h\"\n\nnamespace {\n";
-  for (const Table& table : tables) {
-    out << "const char kTable" << table.id << "[] = {";
-    for (size_t i = 0; i < table.bytes.size(); ++i) {
-      out << (i % 20 == 0 ? "\n    " : " ")
-          << static_cast<int>(static_cast<signed char>(table.bytes[i])) << ",";
+         "#include \"tables/embedded_tables.h\"\n\n";
+  if (asResources) {
+    out << "// The bytes are the program's RCDATA resources, read at start-up.\n"
+           "const EmbeddedTable kEmbeddedTables[] = {\n";
+    for (const Table& table : tables) out << "    ResourceTable(" << table.id << "),\n";
+  } else {
+    out << "namespace {\n";
+    for (const Table& table : tables) {
+      out << "const char kTable" << table.id << "[] = {";
+      for (size_t i = 0; i < table.bytes.size(); ++i) {
+        out << (i % 20 == 0 ? "\n    " : " ")
+            << static_cast<int>(static_cast<signed char>(table.bytes[i])) << ",";
+      }
+      out << " 0};\n";
     }
-    out << " 0};\n";
-  }
-  out << "}  // namespace\n\nconst EmbeddedTable kEmbeddedTables[] = {\n";
-  for (const Table& table : tables) {
-    out << "    {" << table.id << ", kTable" << table.id << ", " << table.bytes.size() << "},\n";
+    out << "}  // namespace\n\nconst EmbeddedTable kEmbeddedTables[] = {\n";
+    for (const Table& table : tables) {
+      out << "    {" << table.id << ", kTable" << table.id << ", " << table.bytes.size() << "},\n";
+    }
   }
   out << "};\n\nconst int kEmbeddedTableCount = " << tables.size() << ";\n\n"
       << "const EmbeddedTable* FindEmbeddedTable(int tableId) {\n"
@@ -158,26 +169,46 @@ void WriteSource(const std::string& path, const std::vector<Table>& tables) {
   if (!out) Refuse(path, 0, "cannot write the generated source");
 }
 
+std::string RawPath(const std::string& dir, const Table& table) {
+  return dir + "/" + std::to_string(table.id) + ".bin";
+}
+
 void WriteRaw(const std::string& dir, const Table& table) {
-  std::string path = dir + "/" + std::to_string(table.id) + ".bin";
+  std::string path = RawPath(dir, table);
   std::ofstream out(path, std::ios::binary);
   out.write(table.bytes.data(), static_cast<std::streamsize>(table.bytes.size()));
   if (!out) Refuse(path, 0, "cannot write the converted table");
+}
+
+// One RCDATA resource per table, named by its TableId.
+void WriteResourceScript(const std::string& path, const std::string& rawDir,
+                         const std::vector<Table>& tables) {
+  std::ofstream out(path, std::ios::binary);
+  out << "// Generated from tables/kb by kb_convert. Do not edit.\n";
+  for (const Table& table : tables) {
+    out << table.id << " RCDATA \"" << RawPath(rawDir, table) << "\"\n";
+  }
+  if (!out) Refuse(path, 0, "cannot write the resource script");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::cerr << "usage: kb_convert OUTPUT.cpp [--raw-dir DIR] TABLE.txt...\n";
+    std::cerr << "usage: kb_convert OUTPUT.cpp [--raw-dir DIR [--rc SCRIPT.rc]] TABLE.txt...\n";
     return 2;
   }
   std::string rawDir;
+  std::string resourceScript;
   std::vector<Table> tables;
   for (int i = 2; i < argc; ++i) {
     std::string arg = argv[i];
     if (arg == "--raw-dir" && i + 1 < argc) {
       rawDir = argv[++i];
+      continue;
+    }
+    if (arg == "--rc" && i + 1 < argc) {
+      resourceScript = argv[++i];
       continue;
     }
     tables.push_back(ConvertTable(arg));
@@ -187,9 +218,11 @@ int main(int argc, char** argv) {
   for (size_t i = 1; i < tables.size(); ++i) {
     if (tables[i].id == tables[i - 1].id) Refuse(argv[1], 0, "two tables share an identifier");
   }
-  WriteSource(argv[1], tables);
+  if (!resourceScript.empty() && rawDir.empty()) Refuse(resourceScript, 0, "--rc needs --raw-dir");
+  WriteSource(argv[1], tables, !resourceScript.empty());
   if (!rawDir.empty()) {
     for (const Table& table : tables) WriteRaw(rawDir, table);
   }
+  if (!resourceScript.empty()) WriteResourceScript(resourceScript, rawDir, tables);
   return 0;
 }
