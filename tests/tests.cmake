@@ -23,11 +23,18 @@ add_executable(core_tests
   tests/date_space_test.cpp
   tests/kb_catalogue_test.cpp)
 target_link_libraries(core_tests PRIVATE ombrix_report GTest::gtest_main)
+include(tests/scenario/scenario.cmake)
+
 if(CMAKE_CROSSCOMPILING)
   # One run under the emulator rather than one per test case; the sweeps of
   # the whole date space test the same code natively and take minutes here.
   add_test(NAME core_tests
     COMMAND core_tests --gtest_filter=-YearsMinus400To3000/*:NonPositiveYearSweep.*)
+  # Every run starts from a fresh Wine prefix, and the tests take turns in it.
+  add_test(NAME wine_prefix COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --new-prefix)
+  set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine RESOURCE_LOCK wine)
+  set_tests_properties(core_tests dialog_scenario PROPERTIES
+    FIXTURES_REQUIRED wine RESOURCE_LOCK wine)
   return()
 endif()
 gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST)

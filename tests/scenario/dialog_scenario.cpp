@@ -1,0 +1,239 @@
+// The main dialog as a person uses it, on the platform's own window system:
+// the program runs from its WinMain, with the real MainDialogProc, and inside
+// the dialog's modal loop the scenario types dates, presses OK, reads the
+// report view back as the program reads it (GetDlgItemTextA) and compares it
+// byte for byte with the report composed for the same date, answers the date
+// error box, resizes the dialog, and closes it. The program's result must be
+// 1. Prints one line per check; exits with 0 when all passed.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/handles.h"
+#include "app/resource.h"
+#include "date/birth_date.h"
+#include "report/report.h"
+#include "tables/buffers.h"
+#include "tables/code_page.h"
+#include "tables/text_table.h"
+#include "tests/scenario/scenario_platform.h"
+
+namespace {
+
+constexpr int kIntroductionTable = 8000;
+constexpr char kTemplateDate[] = "27. Oktoober 1980";
+// Upper case, and a report whose previous life lies in "Kamtšatka".
+constexpr char kReportDate[] = "1. DETSEMBER 1980";
+constexpr char kRejectedDate[] = "32.10.1980";
+// "Šš Žž Õõ Ää" in code page 1257: Š, š, Ž and ž are the letters whose bytes
+// differ from those of the Western code page.
+constexpr char kEstonianLetters[] = "\xD0\xF0 \xDE\xFE \xD5\xF5 \xC4\xE4";
+// About 20 seconds of watching.
+constexpr int kWatchLimit = 1000;
+
+int Failures = 0;
+bool Acted = false;
+int WatchCount = 0;
+
+struct AnsweredBox {
+  int count;
+  std::string caption;
+  std::string text;
+};
+AnsweredBox ErrorBox;
+
+void Check(bool passed, const std::string& what) {
+  std::printf("%s: %s\n", passed ? "ok" : "FAILED", what.c_str());
+  std::fflush(stdout);
+  if (!passed) ++Failures;
+}
+
+// Byte comparison that names the first difference.
+void CheckSame(const std::string& got, const std::string& expected, const std::string& what) {
+  size_t at = 0;
+  while (at < got.size() && at < expected.size() && got[at] == expected[at]) ++at;
+  if (got == expected) {
+    Check(true, what);
+  } else {
+    Check(false, what + " (" + std::to_string(got.size()) + " bytes, expected " +
+                     std::to_string(expected.size()) + ", first difference at byte " +
+                     std::to_string(at) + ")");
+  }
+}
+
+std::string ItemText(int id) {
+  static char text[kTextBufferSize];
+  GetDlgItemTextA(MainDialog, id, text, sizeof text);
+  return text;
+}
+
+std::string WithoutCr(std::string text) {
+  std::string out;
+  for (char c : text) {
+    if (c != '\r') out += c;
+  }
+  return out;
+}
+
+std::string TableBytes(int id) {
+  static char text[kTextBufferSize];
+  LoadTextTable(text, sizeof text, id);
+  return text;
+}
+
+// The report of the date, composed on the program's buffers after the
+// dialog is done with them.
+std::string ComposedReport(const char* date) {
+  BirthDate birthDate;
+  if (ParseDateText(date, &birthDate) != 0) return "(no date)";
+  ComposeReport(birthDate);
+  return ReportText;
+}
+
+// A control's outer rectangle in the dialog's client coordinates.
+RECT ClientRectOf(int id) {
+  RECT rect;
+  GetWindowRect(GetDlgItem(MainDialog, id), &rect);
+  POINT corners[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
+  ScreenToClient(MainDialog, &corners[0]);
+  ScreenToClient(MainDialog, &corners[1]);
+  return {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+}
+
+std::string Describe(const RECT& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+         std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
+}
+
+void CheckRect(int id, const RECT& got, const RECT& expected) {
+  bool same = got.left == expected.left && got.top == expected.top && got.right == expected.right &&
+              got.bottom == expected.bottom;
+  Check(same, "control " + std::to_string(id) + " at " + Describe(got) + ", expected " +
+                  Describe(expected));
+}
+
+void CheckStart() {
+  CheckSame(ItemText(IDC_REPORT_VIEW), TableBytes(kIntroductionTable),
+            "the report view starts with the introduction");
+  CheckSame(ItemText(IDC_BIRTH_DATE_INPUT), kTemplateDate, "the date input starts as templated");
+}
+
+// Each text control takes code page 1257 text, shows its letters and gives
+// the same bytes back.
+void CheckLetters() {
+  for (int id : {IDC_BIRTH_DATE_INPUT, IDC_REPORT_VIEW}) {
+    SetDlgItemTextA(MainDialog, id, kEstonianLetters);
+    std::string name = "control " + std::to_string(id);
+    CheckSame(ItemText(id), kEstonianLetters, name + " gives back the bytes of Š š Ž ž Õ õ Ä ä");
+    CheckSame(ShownText(MainDialog, id), Utf8FromCodePage(kEstonianLetters),
+              name + " shows Š š Ž ž Õ õ Ä ä");
+  }
+}
+
+void CheckReport() {
+  SetDlgItemTextA(MainDialog, IDC_BIRTH_DATE_INPUT, kReportDate);
+  PressButton(MainDialog, IDOK);
+  std::string shown = ShownText(MainDialog, IDC_REPORT_VIEW);
+  std::string view = ItemText(IDC_REPORT_VIEW);
+  std::string expected = ComposedReport(kReportDate);
+  CheckSame(view, expected, "OK puts the report of the date into the report view, byte for byte");
+  CheckSame(shown, Utf8FromCodePage(expected), "the report view shows the report's letters");
+  Check(shown.find("Kamt\xC5\xA1"
+                   "atka") != std::string::npos,
+        "the report shows \"Kamtšatka\"");
+}
+
+void CheckRejectedDate() {
+  std::string before = ItemText(IDC_REPORT_VIEW);
+  SetDlgItemTextA(MainDialog, IDC_BIRTH_DATE_INPUT, kRejectedDate);
+  PressButton(MainDialog, IDOK);
+  Check(ErrorBox.count == 1,
+        "a rejected date shows one error box (" + std::to_string(ErrorBox.count) + " seen)");
+  char caption[kDateTextSize];
+  ComposeDateError(caption, sizeof caption);
+  CheckSame(ErrorBox.caption, Utf8FromCodePage(caption), "the error box's caption");
+  CheckSame(WithoutCr(ErrorBox.text), WithoutCr(Utf8FromCodePage(ReportText)),
+            "the error box's message");
+  CheckSame(ItemText(IDC_REPORT_VIEW), before, "a rejected date leaves the report view");
+}
+
+// Enlarging the client by (dx, dy) moves the right-hand buttons by dx, grows
+// the report view by both and moves the status bar down by dy, widening it
+// by dx; OK and the date input stay. The opening size brings back the
+// opening layout.
+void CheckResize() {
+  constexpr int kDx = 120;
+  constexpr int kDy = 80;
+  constexpr int ids[] = {IDOK,           IDCANCEL,        IDC_HELP_BUTTON,     IDC_SAVE_BUTTON,
+                         IDC_STATUS_BAR, IDC_REPORT_VIEW, IDC_BIRTH_DATE_INPUT};
+  constexpr int kCount = sizeof ids / sizeof ids[0];
+  RECT client;
+  GetClientRect(MainDialog, &client);
+  RECT before[kCount];
+  for (int i = 0; i < kCount; ++i) before[i] = ClientRectOf(ids[i]);
+
+  ResizeClient(MainDialog, client.right + kDx, client.bottom + kDy);
+  RECT larger;
+  GetClientRect(MainDialog, &larger);
+  Check(larger.right == client.right + kDx && larger.bottom == client.bottom + kDy,
+        "the client grew by " + std::to_string(kDx) + " x " + std::to_string(kDy));
+  for (int i = 0; i < kCount; ++i) {
+    RECT r = before[i];
+    switch (ids[i]) {
+      case IDCANCEL:
+      case IDC_HELP_BUTTON:
+      case IDC_SAVE_BUTTON:
+        r = {r.left + kDx, r.top, r.right + kDx, r.bottom};
+        break;
+      case IDC_REPORT_VIEW:
+        r = {r.left, r.top, r.right + kDx, r.bottom + kDy};
+        break;
+      case IDC_STATUS_BAR:
+        r = {r.left, r.top + kDy, r.right + kDx, r.bottom + kDy};
+        break;
+      default:
+        break;
+    }
+    CheckRect(ids[i], ClientRectOf(ids[i]), r);
+  }
+
+  ResizeClient(MainDialog, client.right, client.bottom);
+  for (int i = 0; i < kCount; ++i) CheckRect(ids[i], ClientRectOf(ids[i]), before[i]);
+}
+
+void Act() {
+  Acted = true;
+  CheckStart();
+  CheckLetters();
+  CheckReport();
+  CheckRejectedDate();
+  CheckResize();
+  PressCloseBox(MainDialog);
+}
+
+void Watch() {
+  std::string caption;
+  std::string text;
+  if (AnswerMessageBox(MainDialog, &caption, &text)) {
+    ++ErrorBox.count;
+    ErrorBox.caption = caption;
+    ErrorBox.text = text;
+  }
+  if (++WatchCount == kWatchLimit) {
+    Check(false, "the scenario ended in time");
+    std::fflush(nullptr);
+    std::_Exit(1);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int result = RunProgram(argc, argv, Act, Watch);
+  Check(Acted, "the main dialog showed");
+  Check(result == 1, "the program's result is 1 (got " + std::to_string(result) + ")");
+  std::printf("%d failed\n", Failures);
+  return Failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,16 @@
+# The dialog scenario: one driver, built from app/ with the platform's window
+# system, on Linux on the Qt layer (offscreen) and on Windows with the real
+# API (under Wine, in a virtual display).
+if(WIN32)
+  add_executable(dialog_scenario tests/scenario/dialog_scenario.cpp
+                                 tests/scenario/scenario_win32.cpp app/main.cpp)
+  target_link_libraries(dialog_scenario PRIVATE ombrix_app_resources ombrix_app)
+  add_test(NAME dialog_scenario COMMAND dialog_scenario)
+else()
+  add_executable(dialog_scenario tests/scenario/dialog_scenario.cpp
+                                 tests/scenario/scenario_qt.cpp)
+  target_link_libraries(dialog_scenario PRIVATE ombrix_resources ombrix_app)
+  add_test(NAME dialog_scenario COMMAND dialog_scenario)
+  set_tests_properties(dialog_scenario PROPERTIES ENVIRONMENT
+    "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_SOURCE_DIR}/tests/offscreen.json")
+endif()

@@ -1,0 +1,35 @@
+// The platform's part of the dialog scenario: starting the program, and what
+// a person does with the mouse, which the program's own Win32 calls do not
+// cover. One implementation runs on the Qt layer (Linux), the other on the
+// Win32 API (Windows, or Wine).
+#ifndef OMBRIX_TESTS_SCENARIO_SCENARIO_PLATFORM_H
+#define OMBRIX_TESTS_SCENARIO_SCENARIO_PLATFORM_H
+
+#include <windows.h>
+
+#include <string>
+
+// Runs the program from its WinMain as the platform's entry does and returns
+// WinMain's result. Once the main dialog shows, act is called once inside
+// its modal loop; from then on watch is called every few milliseconds inside
+// whatever modal loop runs, nested ones included.
+int RunProgram(int argc, char** argv, void (*act)(), void (*watch)());
+
+// Presses the dialog's push button id; returns when its command is handled.
+void PressButton(HWND dialog, int id);
+
+// Clicks the dialog's close box; returns when WM_CLOSE is handled.
+void PressCloseBox(HWND dialog);
+
+// Gives the dialog this client size in pixels; returns once WM_SIZE of it
+// has been handled.
+void ResizeClient(HWND dialog, int width, int height);
+
+// The text that control id shows, in UTF-8, with CR LF line ends.
+std::string ShownText(HWND dialog, int id);
+
+// When a message box owned by owner is shown, reads its caption and text
+// (UTF-8, LF line ends), presses its OK button and returns true.
+bool AnswerMessageBox(HWND owner, std::string* caption, std::string* text);
+
+#endif

@@ -1,0 +1,86 @@
+// The dialog scenario's platform part on the Qt layer: Qt timers, which fire
+// in nested event loops too, run the scenario and the watch; the buttons,
+// the close box and the message box are worked through their widgets.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDialog>
+#include <QLabel>
+#include <QTimer>
+
+#include "app/handles.h"
+#include "platform/qt/dialog_window.h"
+#include "platform/qt/libraries.h"
+#include "platform/qt/win32_private.h"
+#include "tests/scenario/scenario_platform.h"
+
+namespace {
+
+constexpr int kActPeriodMs = 10;
+constexpr int kWatchPeriodMs = 20;
+constexpr int kResizeWaitMs = 2000;
+
+QSize ClientSize(HWND dialog) {
+  RECT client;
+  GetClientRect(dialog, &client);
+  return QSize(client.right, client.bottom);
+}
+
+}  // namespace
+
+int RunProgram(int argc, char** argv, void (*act)(), void (*watch)()) {
+  constexpr int kShowDefault = 10;  // SW_SHOWDEFAULT
+  QApplication application(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  QTimer actTimer;
+  QObject::connect(&actTimer, &QTimer::timeout, [&actTimer, act] {
+    if (MainDialog == nullptr || !MainDialog->widget->isVisible()) return;
+    actTimer.stop();
+    act();
+  });
+  actTimer.start(kActPeriodMs);
+  QTimer watchTimer;
+  QObject::connect(&watchTimer, &QTimer::timeout, watch);
+  watchTimer.start(kWatchPeriodMs);
+  char commandLine[] = "";
+  return WinMain(ProgramModule(), nullptr, commandLine, kShowDefault);
+}
+
+void PressButton(HWND dialog, int id) {
+  static_cast<QAbstractButton*>(GetDlgItem(dialog, id)->widget)->click();
+}
+
+void PressCloseBox(HWND dialog) {
+  dialog->widget->close();
+}
+
+void ResizeClient(HWND dialog, int width, int height) {
+  QSize outer = dialog->widget->size() + QSize(width, height) - ClientSize(dialog);
+  SetWindowPos(dialog, nullptr, 0, 0, outer.width(), outer.height(), SWP_NOMOVE | SWP_NOZORDER);
+  QDeadlineTimer deadline(kResizeWaitMs);
+  while (ClientSize(dialog) != QSize(width, height) && !deadline.hasExpired()) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, kActPeriodMs);
+  }
+}
+
+std::string ShownText(HWND dialog, int id) {
+  return GetDlgItem(dialog, id)->Text().toStdString();
+}
+
+bool AnswerMessageBox(HWND owner, std::string* caption, std::string* text) {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    auto* box = qobject_cast<QDialog*>(window);
+    if (box == nullptr || !box->isVisible() || box->parentWidget() != owner->widget->window()) {
+      continue;
+    }
+    *caption = box->windowTitle().toStdString();
+    text->clear();
+    for (QLabel* label : box->findChildren<QLabel*>()) {
+      if (label->text().isEmpty()) continue;
+      *text += (text->empty() ? "" : "\n") + label->text().toStdString();
+    }
+    box->accept();
+    return true;
+  }
+  return false;
+}

@@ -1,0 +1,121 @@
+// The dialog scenario's platform part on the Win32 API: thread timers, whose
+// WM_TIMER every modal loop dispatches, run the scenario and the watch; the
+// buttons, the close box and the message box are worked with messages, as
+// the mouse would work them.
+#include <string>
+
+#include "app/handles.h"
+#include "tests/scenario/scenario_platform.h"
+
+namespace {
+
+constexpr UINT kActPeriodMs = 10;
+constexpr UINT kWatchPeriodMs = 20;
+constexpr int kTextSize = 65536;
+
+void (*ActStep)();
+void (*WatchStep)();
+UINT_PTR ActTimer;
+HWND AnsweredBox;
+
+std::string Utf8(const wchar_t* text) {
+  int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  if (size <= 1) return {};
+  std::string utf8(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), size, nullptr, nullptr);
+  utf8.resize(static_cast<size_t>(size - 1));
+  return utf8;
+}
+
+std::string WindowText(HWND window) {
+  static wchar_t text[kTextSize];
+  GetWindowTextW(window, text, kTextSize);
+  return Utf8(text);
+}
+
+bool IsOfClass(HWND window, const char* className) {
+  char name[64] = "";
+  GetClassNameA(window, name, sizeof name);
+  return lstrcmpiA(name, className) == 0;
+}
+
+// Once the main dialog shows, the scenario runs, once.
+void CALLBACK ActOnDialog(HWND, UINT, UINT_PTR, DWORD) {
+  if (MainDialog == nullptr || !IsWindowVisible(MainDialog)) return;
+  KillTimer(nullptr, ActTimer);
+  ActStep();
+}
+
+void CALLBACK WatchDialogs(HWND, UINT, UINT_PTR, DWORD) {
+  WatchStep();
+}
+
+struct BoxSearch {
+  HWND owner;
+  HWND box;
+};
+
+// A shown dialog box ("#32770") that the owner owns: the message box.
+BOOL CALLBACK FindOwnedBox(HWND window, LPARAM lParam) {
+  BoxSearch* search = reinterpret_cast<BoxSearch*>(lParam);
+  if (window != search->owner && GetWindow(window, GW_OWNER) == search->owner &&
+      IsWindowVisible(window) && IsOfClass(window, "#32770")) {
+    search->box = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// Its static controls that hold text, in order; one line each.
+BOOL CALLBACK CollectStaticText(HWND window, LPARAM lParam) {
+  std::string* text = reinterpret_cast<std::string*>(lParam);
+  std::string line = WindowText(window);
+  if (IsOfClass(window, "Static") && !line.empty()) *text += (text->empty() ? "" : "\n") + line;
+  return TRUE;
+}
+
+}  // namespace
+
+int RunProgram(int, char**, void (*act)(), void (*watch)()) {
+  ActStep = act;
+  WatchStep = watch;
+  ActTimer = SetTimer(nullptr, 0, kActPeriodMs, ActOnDialog);
+  SetTimer(nullptr, 0, kWatchPeriodMs, WatchDialogs);
+  return WinMain(GetModuleHandleA(nullptr), nullptr, GetCommandLineA(), SW_SHOWDEFAULT);
+}
+
+void PressButton(HWND dialog, int id) {
+  SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
+}
+
+void PressCloseBox(HWND dialog) {
+  SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+void ResizeClient(HWND dialog, int width, int height) {
+  RECT outer;
+  RECT client;
+  GetWindowRect(dialog, &outer);
+  GetClientRect(dialog, &client);
+  SetWindowPos(dialog, nullptr, 0, 0, outer.right - outer.left + width - client.right,
+               outer.bottom - outer.top + height - client.bottom,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::string ShownText(HWND dialog, int id) {
+  return WindowText(GetDlgItem(dialog, id));
+}
+
+bool AnswerMessageBox(HWND owner, std::string* caption, std::string* text) {
+  if (owner == nullptr) return false;
+  BoxSearch search = {owner, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), FindOwnedBox, reinterpret_cast<LPARAM>(&search));
+  if (search.box == nullptr || search.box == AnsweredBox) return false;
+  AnsweredBox = search.box;
+  *caption = WindowText(search.box);
+  text->clear();
+  EnumChildWindows(search.box, CollectStaticText, reinterpret_cast<LPARAM>(text));
+  SendMessageA(search.box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(search.box, IDOK)));
+  return true;
+}
