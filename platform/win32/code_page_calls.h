@@ -20,12 +20,12 @@
 
 #include <windows.h>
 
-// SetDlgItemTextW of the code page 1257 text; at most 65,535 characters.
+// SetDlgItemTextW of the code page 1257 text.
 BOOL WINAPI SetDlgItemText1257(HWND hDlg, int nIDDlgItem, LPCSTR lpString);
 
 // GetDlgItemTextW converted to code page 1257, a character that the code
-// page lacks becoming "?"; at most cchMax - 1 (and 65,535) characters and a
-// NUL. Returns the number of characters copied.
+// page lacks becoming "?"; at most cchMax - 1 characters and a NUL. Returns
+// the number of characters copied.
 UINT WINAPI GetDlgItemText1257(HWND hDlg, int nIDDlgItem, LPSTR lpString, int cchMax);
 
 // MessageBoxW of the code page 1257 text and caption.
