@@ -33,7 +33,7 @@ if(CMAKE_CROSSCOMPILING)
   # Every run starts from a fresh Wine prefix, and the tests take turns in it.
   add_test(NAME wine_prefix COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --new-prefix)
   set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine RESOURCE_LOCK wine)
-  set_tests_properties(core_tests dialog_scenario PROPERTIES
+  set_tests_properties(core_tests dialog_scenario_western dialog_scenario_baltic PROPERTIES
     FIXTURES_REQUIRED wine RESOURCE_LOCK wine)
   return()
 endif()

@@ -5,7 +5,12 @@ if(WIN32)
   add_executable(dialog_scenario tests/scenario/dialog_scenario.cpp
                                  tests/scenario/scenario_win32.cpp app/main.cpp)
   target_link_libraries(dialog_scenario PRIVATE ombrix_app_resources ombrix_app)
-  add_test(NAME dialog_scenario COMMAND dialog_scenario)
+  # On a Western Windows, whose code page has other bytes for Š, š, Ž and ž,
+  # and on an Estonian one.
+  add_test(NAME dialog_scenario_western COMMAND
+    ${CMAKE_CROSSCOMPILING_EMULATOR} --locale en_US.UTF-8 $<TARGET_FILE:dialog_scenario>)
+  add_test(NAME dialog_scenario_baltic COMMAND
+    ${CMAKE_CROSSCOMPILING_EMULATOR} --locale et_EE.UTF-8 $<TARGET_FILE:dialog_scenario>)
 else()
   add_executable(dialog_scenario tests/scenario/dialog_scenario.cpp
                                  tests/scenario/scenario_qt.cpp)
