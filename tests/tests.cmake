@@ -43,7 +43,7 @@ add_test(NAME kb_convert_tests
 add_executable(resource_script_tests tests/resource_script_test.cpp)
 target_link_libraries(resource_script_tests PRIVATE ombrix_rcscript GTest::gtest_main)
 target_compile_definitions(resource_script_tests PRIVATE
-  OMBRIX_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+  OMBRIX_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}" OMBRIX_VERSION="${PROJECT_VERSION}")
 gtest_discover_tests(resource_script_tests DISCOVERY_MODE PRE_TEST)
 
 # The window tests run the real dialog on Qt's offscreen platform, on a
