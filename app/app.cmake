@@ -25,6 +25,11 @@ add_library(ombrix_app STATIC
   app/show_help.cpp)
 target_link_libraries(ombrix_app PUBLIC ombrix_report ombrix_win32)
 
+# The desktop entry, the AppStream metadata and the window's application id
+# share one name.
+set(OMBRIX_DESKTOP_ID ee.ombrix.Ombrix)
+
 add_executable(ombrix platform/qt/main.cpp)
 target_link_libraries(ombrix PRIVATE ombrix_resources ombrix_app)
+target_compile_definitions(ombrix PRIVATE OMBRIX_DESKTOP_ID="${OMBRIX_DESKTOP_ID}")
 install(TARGETS ombrix RUNTIME DESTINATION bin)
