@@ -45,4 +45,14 @@ add_custom_command(
   VERBATIM)
 add_custom_target(ombrix_help ALL DEPENDS ${OMBRIX_HELP_FILE})
 
+configure_file(app/desktop/${OMBRIX_DESKTOP_ID}.metainfo.xml.in
+               ${CMAKE_CURRENT_BINARY_DIR}/generated/${OMBRIX_DESKTOP_ID}.metainfo.xml @ONLY)
+
+# The help viewer finds the help in share/ombrix beside the program's bin
+# folder, so these folders stay as they are.
 install(TARGETS ombrix RUNTIME DESTINATION bin)
+install(FILES app/help/ombrix_help.html DESTINATION share/ombrix RENAME Ombrix.HLP)
+install(FILES app/desktop/${OMBRIX_DESKTOP_ID}.desktop DESTINATION share/applications)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/generated/${OMBRIX_DESKTOP_ID}.metainfo.xml
+        DESTINATION share/metainfo)
+install(FILES app/icon/ombrix.png DESTINATION share/icons/hicolor/32x32/apps)

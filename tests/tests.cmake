@@ -36,6 +36,10 @@ add_test(NAME cli_tests
   COMMAND ${CMAKE_COMMAND} -E env OMBRIX_REPORT=$<TARGET_FILE:ombrix-report>
           bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/cli_test.sh)
 
+add_test(NAME install_tests
+  COMMAND ${CMAKE_COMMAND} -E env BUILD_DIR=${CMAKE_BINARY_DIR}
+          bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/install_test.sh)
+
 add_test(NAME kb_convert_tests
   COMMAND ${CMAKE_COMMAND} -E env KB_CONVERT=$<TARGET_FILE:kb_convert>
           bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/kb_convert_test.sh)
