@@ -51,8 +51,10 @@ void FormatText(char* dest, int destSize, const char* format, const FormatArg* a
       Put(&out, text, static_cast<int>(std::strlen(text)));
       f += 2;
     } else {
-      Put(&out, f, 1);
-      ++f;
+      // Plain text up to the next "%" (or this "%" itself) in one copy.
+      int run = 1 + static_cast<int>(std::strcspn(f + 1, "%"));
+      Put(&out, f, run);
+      f += run;
     }
   }
   *out.dest = '\0';
