@@ -6,7 +6,7 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/generated
   COMMAND rcgen ${CMAKE_CURRENT_SOURCE_DIR}/app/ombrix.rc ${OMBRIX_RC_SOURCE}
           -I ${CMAKE_CURRENT_SOURCE_DIR}/platform/include
-  DEPENDS rcgen app/ombrix.rc app/resource.h platform/include/windows.h
+  DEPENDS rcgen app/ombrix.rc app/resource.h app/icon/ombrix.ico platform/include/windows.h
   COMMENT "Compiling the resource script"
   VERBATIM)
 
@@ -25,6 +25,34 @@ add_library(ombrix_app STATIC
   app/show_help.cpp)
 target_link_libraries(ombrix_app PUBLIC ombrix_report ombrix_win32)
 
+# The desktop entry, the AppStream metadata and the window's application id
+# share one name.
+set(OMBRIX_DESKTOP_ID ee.ombrix.Ombrix)
+
 add_executable(ombrix platform/qt/main.cpp)
 target_link_libraries(ombrix PRIVATE ombrix_resources ombrix_app)
+target_compile_definitions(ombrix PRIVATE OMBRIX_DESKTOP_ID="${OMBRIX_DESKTOP_ID}")
+
+# The help file, under the name the program asks for, next to the programs
+# of the build, where the help viewer looks first.
+set(OMBRIX_HELP_FILE ${CMAKE_BINARY_DIR}/Ombrix.HLP)
+add_custom_command(
+  OUTPUT ${OMBRIX_HELP_FILE}
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/app/help/ombrix_help.html
+          ${OMBRIX_HELP_FILE}
+  DEPENDS app/help/ombrix_help.html
+  COMMENT "Copying the help file"
+  VERBATIM)
+add_custom_target(ombrix_help ALL DEPENDS ${OMBRIX_HELP_FILE})
+
+configure_file(app/desktop/${OMBRIX_DESKTOP_ID}.metainfo.xml.in
+               ${CMAKE_CURRENT_BINARY_DIR}/generated/${OMBRIX_DESKTOP_ID}.metainfo.xml @ONLY)
+
+# The help viewer finds the help in share/ombrix beside the program's bin
+# folder, so these folders stay as they are.
 install(TARGETS ombrix RUNTIME DESTINATION bin)
+install(FILES app/help/ombrix_help.html DESTINATION share/ombrix RENAME Ombrix.HLP)
+install(FILES app/desktop/${OMBRIX_DESKTOP_ID}.desktop DESTINATION share/applications)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/generated/${OMBRIX_DESKTOP_ID}.metainfo.xml
+        DESTINATION share/metainfo)
+install(FILES app/icon/ombrix.png DESTINATION share/icons/hicolor/32x32/apps)

@@ -3,9 +3,11 @@
 #ifndef OMBRIX_APP_RESOURCE_H
 #define OMBRIX_APP_RESOURCE_H
 
-// Templates.
+// Templates and the icon.
 #define IDD_MAIN_DIALOG 105
+#define IDI_PROGRAM 106
 #define IDR_MAIN_MENU 107
+#define IDD_ABOUT_BOX 113
 
 // Controls of the main dialog (with IDOK and IDCANCEL).
 #ifndef IDC_STATIC

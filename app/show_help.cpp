@@ -1,4 +1,10 @@
-#include "app/commands.h"
+#include <windows.h>
 
-// The help viewer is not part of the program yet: the command does nothing.
-void ShowHelp() {}
+#include "app/commands.h"
+#include "app/handles.h"
+
+// The viewer opens on its own and stays until the user closes it or the
+// main dialog goes.
+void ShowHelp() {
+  WinHelpA(MainDialog, kHelpFile, HELP_CONTENTS, 0);
+}

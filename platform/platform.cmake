@@ -15,15 +15,20 @@ target_link_libraries(rcgen PRIVATE ombrix_rcscript)
 
 # The layer without main(): the program's executable and the tests add their own.
 add_library(ombrix_win32 STATIC
+  platform/qt/application.cpp
   platform/qt/controls.cpp
   platform/qt/dialog_box.cpp
   platform/qt/dialog_units.cpp
   platform/qt/dialog_window.cpp
+  platform/qt/estonian_texts.cpp
+  platform/qt/files.cpp
   platform/qt/geometry.cpp
   platform/qt/libraries.cpp
   platform/qt/menu.cpp
   platform/qt/message_box.cpp
   platform/qt/rich_edit.cpp
+  platform/qt/save_file_dialog.cpp
+  platform/qt/strings.cpp
   platform/qt/text_conversion.cpp
   platform/qt/win_help.cpp
   platform/qt/window.cpp)

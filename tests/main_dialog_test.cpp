@@ -10,11 +10,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPointer>
-#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,88 +30,15 @@
 #include "tables/buffers.h"
 #include "tables/code_page.h"
 #include "tables/embedded_tables.h"
+#include "tests/dialog_harness.h"
 
 namespace {
-
-constexpr INT_PTR kAbandoned = 99;
-constexpr int kFallbackMs = 10000;
-
-// Every command the dialog received, in order; kTrackEnd marks the moment the
-// right-click handler returned.
-QList<int> Commands;
-constexpr int kTrackEnd = -1;
-
-INT_PTR CALLBACK RecordingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_COMMAND && HIWORD(wParam) != EN_SETFOCUS) Commands.push_back(LOWORD(wParam));
-  INT_PTR result = MainDialogProc(dialog, message, wParam, lParam);
-  if (message == WM_RBUTTONUP) Commands.push_back(kTrackEnd);
-  return result;
-}
-
-// Runs the main dialog and, inside its modal loop, the steps. Unless the
-// steps close the dialog themselves, it is ended afterwards with kAbandoned.
-INT_PTR RunMainDialog(const std::function<void(HWND)>& steps, bool stepsClose = false) {
-  Commands.clear();
-  QTimer::singleShot(0, qApp, [steps, stepsClose] {
-    HWND dialog = MainDialog;
-    QPointer<QWidget> window = dialog->widget;
-    QTimer::singleShot(kFallbackMs, qApp, [window, dialog] {
-      if (window) EndDialog(dialog, kAbandoned);
-    });
-    if (QTest::qWaitForWindowActive(window)) {
-      steps(dialog);
-    } else {
-      QTest::qFail("the dialog never became active", __FILE__, __LINE__);
-    }
-    if (!stepsClose && window) EndDialog(dialog, kAbandoned);
-  });
-  return DialogBoxParamA(AppInstance, MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, RecordingProc, 0);
-}
-
-QWidget* Widget(HWND dialog, int id) {
-  HWND control = GetDlgItem(dialog, id);
-  return control ? control->widget : nullptr;
-}
-
-QLineEdit* DateInput(HWND dialog) {
-  return static_cast<QLineEdit*>(Widget(dialog, IDC_BIRTH_DATE_INPUT));
-}
-
-QPlainTextEdit* ReportView(HWND dialog) {
-  return static_cast<QPlainTextEdit*>(Widget(dialog, IDC_REPORT_VIEW));
-}
-
-// The bytes the program reads from a control (code page 1257, CR LF).
-QByteArray ItemText(HWND dialog, int id) {
-  static char text[kTextBufferSize];
-  GetDlgItemTextA(dialog, id, text, sizeof text);
-  return text;
-}
-
-QByteArray Table(int id) {
-  const EmbeddedTable* table = FindEmbeddedTable(id);
-  return QByteArray(table->bytes, table->size);
-}
 
 QByteArray ComposedReport(const char* date) {
   BirthDate birthDate;
   if (ParseDateText(date, &birthDate) != 0) return "no date";
   ComposeReport(birthDate);
   return ReportText;
-}
-
-QAction* MenuAction(HWND dialog, int id) {
-  for (QAction* action : dialog->widget->findChildren<QAction*>()) {
-    if (action->data().toInt() == id) return action;
-  }
-  return nullptr;
-}
-
-// Chooses a menu item as a person does; its command arrives once the events
-// are processed.
-void Choose(HWND dialog, int id) {
-  MenuAction(dialog, id)->trigger();
-  QCoreApplication::processEvents();
 }
 
 // The geometry of every control, in template order, in client pixels.
@@ -138,34 +62,6 @@ void ResizeClient(HWND dialog, QSize client) {
   QTRY_COMPARE(ClientSize(dialog), client);
 }
 
-// While it lives, looks for a window of the kind every few milliseconds and
-// calls act on each one it finds; counts them.
-template <typename Window>
-class WindowWatcher {
- public:
-  WindowWatcher(Window* (*find)(), std::function<void(Window*)> act)
-      : find_(find), act_(std::move(act)) {
-    Look();
-  }
-  int Seen() const { return seen_; }
-
- private:
-  void Look() {
-    QTimer::singleShot(5, &context_, [this] {
-      if (Window* window = find_()) {
-        ++seen_;
-        act_(window);
-      }
-      Look();
-    });
-  }
-
-  Window* (*find_)();
-  std::function<void(Window*)> act_;
-  int seen_ = 0;
-  QObject context_;  // its end cancels the next look
-};
-
 QDialog* OpenMessageBox() {
   return qobject_cast<QDialog*>(QApplication::activeModalWidget());
 }
@@ -173,29 +69,6 @@ QDialog* OpenMessageBox() {
 QMenu* OpenPopup() {
   return qobject_cast<QMenu*>(QApplication::activePopupWidget());
 }
-
-struct Closer {
-  const char* name;
-  void (*close)(HWND dialog);
-};
-
-const Closer kClosers[] = {
-    {"close box", [](HWND dialog) { dialog->widget->close(); }},
-    {"Escape", [](HWND dialog) { QTest::keyClick(Widget(dialog, IDOK), Qt::Key_Escape); }},
-    {"Escape in the report view",
-     [](HWND dialog) {
-       ReportView(dialog)->setFocus();
-       QTest::keyClick(ReportView(dialog), Qt::Key_Escape);
-     }},
-    {"Sulge button",
-     [](HWND dialog) { QTest::mouseClick(Widget(dialog, IDCANCEL), Qt::LeftButton); }},
-    {"Sulge menu item", [](HWND dialog) { MenuAction(dialog, IDM_CLOSE)->trigger(); }},
-    {"Enter on the focused Sulge button",
-     [](HWND dialog) {
-       Widget(dialog, IDCANCEL)->setFocus();
-       QTest::keyClick(Widget(dialog, IDCANCEL), Qt::Key_Return);
-     }},
-};
 
 }  // namespace
 
@@ -383,7 +256,7 @@ class MainDialogTest : public QObject {
       for (const Step& step : steps) {
         SendDlgItemMessageA(dialog, IDC_BIRTH_DATE_INPUT, EM_SETSEL, static_cast<WPARAM>(-1), 0);
         SendDlgItemMessageA(dialog, IDC_REPORT_VIEW, EM_SETSEL, static_cast<WPARAM>(-1), 0);
-        QTest::mouseClick(step.click, Qt::LeftButton, {}, QPoint(4, 4));
+        ClickLikeAPerson(step.click);
         Choose(dialog, IDM_SELECT_ALL);
         bool inputSelected = input->selectedText() == input->text();
         bool viewSelected =

@@ -1,10 +1,12 @@
 // rcgen's reading of resource scripts: the program's own script as a Windows
-// resource compiler reads it, and a refusal with file, line and reason for
-// every statement outside the supported subset.
+// resource compiler reads it, the one version number in all the places that
+// show it, and a refusal with file, line and reason for every statement
+// outside the supported subset.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -15,13 +17,37 @@ namespace {
 const std::string kSourceDir = OMBRIX_SOURCE_DIR;
 const std::vector<std::string> kIncludeDirs = {kSourceDir + "/platform/include"};
 
-TEST(ResourceScript, ReadsTheProgramsScript) {
+std::string FileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+ResourceScript ProgramsScript() {
   ResourceScript script;
   std::string error;
-  ASSERT_TRUE(ParseResourceScript(kSourceDir + "/app/ombrix.rc", kIncludeDirs, &script, &error))
+  EXPECT_TRUE(ParseResourceScript(kSourceDir + "/app/ombrix.rc", kIncludeDirs, &script, &error))
       << error;
+  return script;
+}
 
-  ASSERT_EQ(script.dialogs.size(), 1u);
+const DialogSpec* DialogOf(const ResourceScript& script, int id) {
+  for (const DialogSpec& dialog : script.dialogs) {
+    if (dialog.id == id) return &dialog;
+  }
+  return nullptr;
+}
+
+std::string StringValue(const VersionInfoSpec& info, const std::string& key) {
+  for (const auto& [name, text] : info.stringTables.at(0).values) {
+    if (name == key) return text;
+  }
+  return "(missing)";
+}
+
+TEST(ResourceScript, ReadsTheProgramsScript) {
+  ResourceScript script = ProgramsScript();
+
+  ASSERT_EQ(script.dialogs.size(), 2u);
   const DialogSpec& dialog = script.dialogs[0];
   EXPECT_EQ(dialog.id, 105);
   EXPECT_EQ(dialog.caption, "Ombrix");
@@ -103,6 +129,97 @@ TEST(ResourceScript, ReadsTheProgramsScript) {
             " Ohhoo ! 51695\n");
 }
 
+TEST(ResourceScript, ReadsTheAboutBoxTheIconAndTheVersion) {
+  ResourceScript script = ProgramsScript();
+
+  const DialogSpec* about = DialogOf(script, 113);
+  ASSERT_NE(about, nullptr);
+  EXPECT_EQ(about->caption, "Autor");
+  // WS_POPUP, WS_VISIBLE, WS_CAPTION, DS_MODALFRAME, DS_CENTER, DS_SETFOREGROUND,
+  // DS_3DLOOK, DS_ABSALIGN and DS_SETFONT, no WS_SYSMENU; WS_EX_DLGMODALFRAME.
+  EXPECT_EQ(about->style, 0x90C00AC5u);
+  EXPECT_EQ(about->exStyle, 0x1u);
+  EXPECT_EQ(about->menuId, 0);
+  EXPECT_EQ(about->fontName, "Arial");
+  EXPECT_EQ(about->fontPoints, 10);
+  EXPECT_EQ((std::vector<int>{about->x, about->y, about->cx, about->cy}),
+            (std::vector<int>{23, 31, 146, 135}));
+  struct Expected {
+    int id;
+    const char* className;
+    uint32_t style;
+    uint32_t exStyle;
+    int x, y, cx, cy;
+  } const controls[] = {
+      {1, "Button", 0x50012001, 0x20000, 48, 112, 50, 14},
+      {-1, "Static", 0x50020001, 0, 5, 11, 135, 8},
+      {-1, "Static", 0x50020001, 0, 20, 44, 104, 28},
+      {-1, "Static", 0x50000001, 0, 20, 80, 104, 15},
+      {-1, "Static", 0x50000001, 0, 20, 28, 104, 9},
+  };
+  ASSERT_EQ(about->controls.size(), std::size(controls));
+  for (size_t i = 0; i < std::size(controls); ++i) {
+    const ControlSpec& got = about->controls[i];
+    const Expected& want = controls[i];
+    EXPECT_EQ(got.id, want.id) << i;
+    EXPECT_EQ(got.className, want.className) << i;
+    EXPECT_EQ(got.style, want.style) << i;
+    EXPECT_EQ(got.exStyle, want.exStyle) << i;
+    EXPECT_EQ((std::vector<int>{got.x, got.y, got.cx, got.cy}),
+              (std::vector<int>{want.x, want.y, want.cx, want.cy}))
+        << i;
+  }
+  EXPECT_EQ(about->controls[0].text, "OK");
+  EXPECT_EQ(about->controls[1].text, "Ombrix");
+  EXPECT_EQ(about->controls[3].text, "\xA9 2026 Ombrixi autorid");
+
+  ASSERT_EQ(script.icons.size(), 1u);
+  EXPECT_EQ(script.icons[0].id, 106);
+  EXPECT_EQ(script.icons[0].bytes, FileBytes(kSourceDir + "/app/icon/ombrix.ico"));
+
+  ASSERT_EQ(script.versionInfos.size(), 1u);
+  const VersionInfoSpec& info = script.versionInfos[0];
+  EXPECT_EQ(info.id, 1);
+  EXPECT_EQ(info.fileFlags, 0u);
+  EXPECT_EQ(info.fileOs, 0x00040004u);  // VOS_NT_WINDOWS32
+  EXPECT_EQ(info.fileType, 1u);         // VFT_APP
+  ASSERT_EQ(info.stringTables.size(), 1u);
+  EXPECT_EQ(info.stringTables[0].block, "040904E4");
+  std::vector<std::string> keys;
+  for (const auto& value : info.stringTables[0].values) keys.push_back(value.first);
+  EXPECT_EQ(keys,
+            (std::vector<std::string>{"CompanyName", "FileDescription", "FileVersion",
+                                      "InternalName", "LegalCopyright", "OriginalFilename",
+                                      "ProductName", "ProductVersion", "Language", "Author"}));
+  EXPECT_EQ(StringValue(info, "InternalName"), "Ombrix");
+  EXPECT_EQ(StringValue(info, "OriginalFilename"), "Ombrix.exe");
+  EXPECT_EQ(StringValue(info, "ProductName"), "Ombrix");
+  EXPECT_EQ(StringValue(info, "Language"), "Estonian");
+  EXPECT_EQ(StringValue(info, "FileDescription"), about->controls[2].text);
+  EXPECT_EQ(StringValue(info, "Author"), about->controls[3].text);
+  EXPECT_EQ(info.translations, (std::vector<uint16_t>{0x0409, 0x04E4}));
+}
+
+// CMake's project version, the version resource and the About box show one
+// version.
+TEST(ResourceScript, ShowsTheProjectsVersionEverywhere) {
+  const std::string version = OMBRIX_VERSION;
+  ResourceScript script = ProgramsScript();
+  ASSERT_EQ(script.versionInfos.size(), 1u);
+  const VersionInfoSpec& info = script.versionInfos[0];
+  for (const uint16_t* numbers : {info.fileVersion, info.productVersion}) {
+    std::string dotted = std::to_string(numbers[0]) + "." + std::to_string(numbers[1]);
+    EXPECT_EQ(dotted, version);
+    EXPECT_EQ(numbers[2], 0);
+    EXPECT_EQ(numbers[3], 0);
+  }
+  EXPECT_EQ(StringValue(info, "FileVersion"), version);
+  EXPECT_EQ(StringValue(info, "ProductVersion"), version);
+  const DialogSpec* about = DialogOf(script, 113);
+  ASSERT_NE(about, nullptr);
+  EXPECT_EQ(about->controls.at(4).text, "Versioon " + version);
+}
+
 std::string WriteScript(const std::string& name, const std::string& text) {
   std::string path = testing::TempDir() + name;
   std::ofstream(path, std::ios::binary) << text;
@@ -139,6 +256,7 @@ TEST(ResourceScript, ReadsHeaderDefinesAsTheResourceCompilerDoes) {
 
 TEST(ResourceScript, RefusesWhatItDoesNotSupportWithFileLineAndReason) {
   const std::string dialog = "1 DIALOGEX 0, 0, 10, 10\n";
+  const std::string version = "1 VERSIONINFO\n";
   struct Case {
     const char* what;
     std::string script;
@@ -146,7 +264,7 @@ TEST(ResourceScript, RefusesWhatItDoesNotSupportWithFileLineAndReason) {
     const char* reason;
   } const cases[] = {
       {"other resource type", "\n1 DIALOG 0, 0, 10, 10\n", 2,
-       "unsupported resource type 'DIALOG' (DIALOGEX or MENU)"},
+       "unsupported resource type 'DIALOG' (DIALOGEX, MENU, ICON or VERSIONINFO)"},
       {"named resource", "MAIN DIALOGEX 0, 0, 10, 10\n", 1, "'MAIN' is not a defined identifier"},
       {"other statement", "STRINGTABLE\nBEGIN\nEND\n", 1, "'STRINGTABLE' is not a defined"},
       {"other dialog statement", dialog + "CLASS \"x\"\nBEGIN\nEND\n", 2,
@@ -175,7 +293,30 @@ TEST(ResourceScript, RefusesWhatItDoesNotSupportWithFileLineAndReason) {
       {"unknown menu", dialog + "MENU 7\nBEGIN\nEND\n", 2, "menu 7 is not defined"},
       {"dialog twice", dialog + "BEGIN\nEND\n" + dialog + "BEGIN\nEND\n", 4,
        "dialog 1 is defined twice"},
+      {"missing icon", "\n1 ICON \"missing.ico\"\n", 2, "cannot find the icon file 'missing.ico'"},
+      {"not an icon", "1 ICON \"bad.rc\"\n", 1, "'bad.rc' is not an icon file"},
+      {"icon twice", "1 ICON \"tiny.ico\"\n1 ICON \"tiny.ico\"\n", 2, "icon 1 is defined twice"},
+      {"icon without quotes", "1 ICON tiny\n", 1, "expected the icon file in quotes, found 'tiny'"},
+      {"version statement", version + "FILEDATE 0, 0\nBEGIN\nEND\n", 2,
+       "unsupported version statement 'FILEDATE'"},
+      {"version number", version + "FILEVERSION 1, 70000\nBEGIN\nEND\n", 2,
+       "version number 70000 is out of range"},
+      {"version block", version + "BEGIN\n  BLOCK \"Other\"\n", 3,
+       "unsupported version block \"Other\" (StringFileInfo or VarFileInfo)"},
+      {"string table name",
+       version + "BEGIN\n BLOCK \"StringFileInfo\"\n BEGIN\n  BLOCK \"0409\"\n", 5,
+       "a string table is named by eight hexadecimal digits, not \"0409\""},
+      {"value without text",
+       version + "BEGIN\n BLOCK \"StringFileInfo\"\n BEGIN\n  BLOCK \"040904E4\"\n  BEGIN\n" +
+           "   VALUE \"Comments\", 1\n",
+       7, "expected the text in quotes, found '1'"},
+      {"other variable", version + "BEGIN\n BLOCK \"VarFileInfo\"\n BEGIN\n  VALUE \"Other\", 1\n",
+       5, "unsupported VarFileInfo value \"Other\""},
+      {"version twice", version + "BEGIN\nEND\n" + version + "BEGIN\nEND\n", 4,
+       "version information is defined twice"},
   };
+  WriteScript("tiny.ico", std::string("\0\0\1\0\1\0", 6) + std::string(8, '\0') +
+                              std::string("\1\0\0\0\x16\0\0\0", 8) + "x");
   for (const Case& c : cases) {
     std::string path = WriteScript("bad.rc", c.script);
     ResourceScript script;

@@ -43,6 +43,10 @@ add_test(NAME cli_tests
   COMMAND ${CMAKE_COMMAND} -E env OMBRIX_REPORT=$<TARGET_FILE:ombrix-report>
           bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/cli_test.sh)
 
+add_test(NAME install_tests
+  COMMAND ${CMAKE_COMMAND} -E env BUILD_DIR=${CMAKE_BINARY_DIR}
+          bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/install_test.sh)
+
 add_test(NAME kb_convert_tests
   COMMAND ${CMAKE_COMMAND} -E env KB_CONVERT=$<TARGET_FILE:kb_convert>
           bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/kb_convert_test.sh)
@@ -50,15 +54,23 @@ add_test(NAME kb_convert_tests
 add_executable(resource_script_tests tests/resource_script_test.cpp)
 target_link_libraries(resource_script_tests PRIVATE ombrix_rcscript GTest::gtest_main)
 target_compile_definitions(resource_script_tests PRIVATE
-  OMBRIX_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+  OMBRIX_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}" OMBRIX_VERSION="${PROJECT_VERSION}")
 gtest_discover_tests(resource_script_tests DISCOVERY_MODE PRE_TEST)
 
 # The window tests run the real dialog on Qt's offscreen platform, on a
-# screen large enough for it.
+# screen large enough for it, with a home of their own for what Qt's file
+# dialog remembers.
 find_package(Qt6 REQUIRED COMPONENTS Test)
-add_executable(main_dialog_tests tests/main_dialog_test.cpp)
-set_target_properties(main_dialog_tests PROPERTIES AUTOMOC ON)
-target_link_libraries(main_dialog_tests PRIVATE ombrix_resources ombrix_app Qt6::Test)
-add_test(NAME main_dialog_tests COMMAND main_dialog_tests)
-set_tests_properties(main_dialog_tests PROPERTIES ENVIRONMENT
-  "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_SOURCE_DIR}/tests/offscreen.json")
+file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/test-home)
+add_library(dialog_harness STATIC tests/dialog_harness.cpp)
+target_link_libraries(dialog_harness PUBLIC ombrix_app Qt6::Test)
+foreach(window_test main_dialog save_report help_and_about)
+  add_executable(${window_test}_tests tests/${window_test}_test.cpp)
+  set_target_properties(${window_test}_tests PROPERTIES AUTOMOC ON)
+  target_link_libraries(${window_test}_tests PRIVATE ombrix_resources dialog_harness)
+  target_compile_definitions(${window_test}_tests PRIVATE
+    OMBRIX_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+  add_test(NAME ${window_test}_tests COMMAND ${window_test}_tests)
+  set_tests_properties(${window_test}_tests PROPERTIES ENVIRONMENT
+    "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_SOURCE_DIR}/tests/offscreen.json;HOME=${CMAKE_CURRENT_BINARY_DIR}/test-home;XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/test-home/.config")
+endforeach()

@@ -14,10 +14,12 @@
 // deviations from Windows: the window rectangle of a top-level dialog is the
 // dialog's own area (menu bar and client area); the frame and title bar that
 // a window manager draws around it are not counted. The text of every window
-// is converted between code page 1257 and Unicode.
+// is converted between code page 1257 and Unicode, and so are file names,
+// whose folders are separated by "/".
 #ifndef OMBRIX_PLATFORM_WINDOWS_H
 #define OMBRIX_PLATFORM_WINDOWS_H
 
+#include <stddef.h>
 #include <stdint.h>
 
 #define WINAPI
@@ -40,6 +42,9 @@ typedef ULONG_PTR DWORD_PTR;
 typedef UINT_PTR WPARAM;
 typedef LONG_PTR LPARAM;
 typedef LONG_PTR LRESULT;
+typedef void* HANDLE;
+typedef DWORD* LPDWORD;
+typedef const void* LPCVOID;
 
 struct HWND__;
 struct HINSTANCE__;
@@ -71,12 +76,51 @@ typedef struct tagMINMAXINFO {
 
 typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 
+// Only passed as null by the program.
+typedef struct _SECURITY_ATTRIBUTES* LPSECURITY_ATTRIBUTES;
+typedef struct _OVERLAPPED* LPOVERLAPPED;
+typedef UINT_PTR(CALLBACK* LPOFNHOOKPROC)(HWND, UINT, WPARAM, LPARAM);
+
+// The request of the common save dialog.
+typedef struct tagOFNA {
+  DWORD lStructSize;
+  HWND hwndOwner;
+  HINSTANCE hInstance;
+  LPCSTR lpstrFilter;
+  LPSTR lpstrCustomFilter;
+  DWORD nMaxCustFilter;
+  DWORD nFilterIndex;
+  LPSTR lpstrFile;
+  DWORD nMaxFile;
+  LPSTR lpstrFileTitle;
+  DWORD nMaxFileTitle;
+  LPCSTR lpstrInitialDir;
+  LPCSTR lpstrTitle;
+  DWORD Flags;
+  WORD nFileOffset;
+  WORD nFileExtension;
+  LPCSTR lpstrDefExt;
+  LPARAM lCustData;
+  LPOFNHOOKPROC lpfnHook;
+  LPCSTR lpTemplateName;
+  void* pvReserved;
+  DWORD dwReserved;
+  DWORD FlagsEx;
+} OPENFILENAMEA, *LPOPENFILENAMEA;
+
+// The first form of the request, without the fields from pvReserved on: 76
+// bytes where pointers have 32 bits.
+#define OPENFILENAME_SIZE_VERSION_400A \
+  ((DWORD)(offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR)))
+
 #define FALSE 0
 #define TRUE 1
 
 #define LOWORD(l) ((WORD)(((DWORD_PTR)(l)) & 0xffff))
 #define HIWORD(l) ((WORD)((((DWORD_PTR)(l)) >> 16) & 0xffff))
 #define MAKEINTRESOURCEA(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
+#define MAX_PATH 260
+#define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
 
 // Window messages.
 #define WM_DESTROY 0x0002
@@ -102,11 +146,13 @@ typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 
 // Window styles.
 #define WS_OVERLAPPED 0x00000000L
+#define WS_POPUP 0x80000000L
 #define WS_VISIBLE 0x10000000L
 #define WS_CAPTION 0x00C00000L
 #define WS_VSCROLL 0x00200000L
 #define WS_SYSMENU 0x00080000L
 #define WS_THICKFRAME 0x00040000L
+#define WS_GROUP 0x00020000L
 #define WS_TABSTOP 0x00010000L
 #define WS_MINIMIZEBOX 0x00020000L
 #define WS_MAXIMIZEBOX 0x00010000L
@@ -114,6 +160,7 @@ typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
   (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)
 
 // Extended window styles.
+#define WS_EX_DLGMODALFRAME 0x00000001L
 #define WS_EX_CLIENTEDGE 0x00000200L
 #define WS_EX_STATICEDGE 0x00020000L
 #define WS_EX_APPWINDOW 0x00040000L
@@ -122,6 +169,7 @@ typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 #define DS_ABSALIGN 0x01L
 #define DS_3DLOOK 0x0004L
 #define DS_SETFONT 0x40L
+#define DS_MODALFRAME 0x80L
 #define DS_SETFOREGROUND 0x200L
 #define DS_CENTER 0x0800L
 
@@ -155,6 +203,30 @@ typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 
 // WinHelpA commands.
 #define HELP_QUIT 0x0002L
+#define HELP_CONTENTS 0x0003L
+
+// GetSaveFileNameA flags.
+#define OFN_OVERWRITEPROMPT 0x00000002
+#define OFN_HIDEREADONLY 0x00000004
+#define OFN_PATHMUSTEXIST 0x00000800
+#define OFN_FILEMUSTEXIST 0x00001000
+#define OFN_EXPLORER 0x00080000
+#define OFN_LONGNAMES 0x00200000
+
+// CreateFileA and MoveFileExA.
+#define GENERIC_WRITE 0x40000000L
+#define FILE_SHARE_READ 0x00000001
+#define CREATE_ALWAYS 2
+#define FILE_ATTRIBUTE_NORMAL 0x00000080
+#define MOVEFILE_REPLACE_EXISTING 0x00000001
+#define MOVEFILE_WRITE_THROUGH 0x00000008
+
+// The version resource.
+#define VS_VERSION_INFO 1
+#define VS_FFI_FILEFLAGSMASK 0x0000003FL
+#define VOS_NT_WINDOWS32 0x00040004L
+#define VFT_APP 0x00000001L
+#define VFT2_UNKNOWN 0x00000000L
 
 #ifdef __cplusplus
 extern "C" {
@@ -179,6 +251,7 @@ BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, 
                          UINT uFlags);
 
 BOOL WINAPI SetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPCSTR lpString);
+int WINAPI GetWindowTextLengthA(HWND hWnd);
 UINT WINAPI GetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPSTR lpString, int cchMax);
 LRESULT WINAPI SendDlgItemMessageA(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam,
                                    LPARAM lParam);
@@ -192,6 +265,24 @@ BOOL WINAPI MessageBeep(UINT uType);
 int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
 
 BOOL WINAPI WinHelpA(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData);
+
+BOOL WINAPI GetSaveFileNameA(LPOPENFILENAMEA lpofn);
+
+LPSTR WINAPI lstrcpyA(LPSTR lpString1, LPCSTR lpString2);
+LPSTR WINAPI lstrcpynA(LPSTR lpString1, LPCSTR lpString2, int iMaxLength);
+int WINAPI lstrlenA(LPCSTR lpString);
+
+UINT WINAPI GetTempFileNameA(LPCSTR lpPathName, LPCSTR lpPrefixString, UINT uUnique,
+                             LPSTR lpTempFileName);
+HANDLE WINAPI CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
+                          LPSECURITY_ATTRIBUTES lpSecurityAttributes, DWORD dwCreationDisposition,
+                          DWORD dwFlagsAndAttributes, HANDLE hTemplateFile);
+BOOL WINAPI WriteFile(HANDLE hFile, LPCVOID lpBuffer, DWORD nNumberOfBytesToWrite,
+                      LPDWORD lpNumberOfBytesWritten, LPOVERLAPPED lpOverlapped);
+BOOL WINAPI FlushFileBuffers(HANDLE hFile);
+BOOL WINAPI CloseHandle(HANDLE hObject);
+BOOL WINAPI MoveFileExA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, DWORD dwFlags);
+BOOL WINAPI DeleteFileA(LPCSTR lpFileName);
 
 #ifdef __cplusplus
 }

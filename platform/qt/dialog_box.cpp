@@ -56,6 +56,13 @@ BOOL WINAPI SetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPCSTR lpString) {
   return TRUE;
 }
 
+// The length in bytes of the window's text in code page 1257, line ends
+// counted as CR LF: what GetDlgItemTextA gives with a buffer large enough.
+int WINAPI GetWindowTextLengthA(HWND hWnd) {
+  HWND__* window = LiveWindow(hWnd);
+  return window ? static_cast<int>(ToCodePage(window->Text()).size()) : 0;
+}
+
 UINT WINAPI GetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPSTR lpString, int cchMax) {
   if (cchMax <= 0) return 0;
   HWND__* control = GetDlgItem(hDlg, nIDDlgItem);

@@ -16,8 +16,10 @@ namespace {
 
 constexpr uint32_t kButtonTypeMask = 0x0F;
 
-Qt::WindowFlags WindowFlagsOf(uint32_t style) {
-  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+// A dialog with an owner is the owner's dialog window, which the desktop
+// keeps in front of the owner, as Win32 keeps an owned window.
+Qt::WindowFlags WindowFlagsOf(uint32_t style, bool owned) {
+  Qt::WindowFlags flags = (owned ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint;
   if ((style & WS_CAPTION) == WS_CAPTION) flags |= Qt::WindowTitleHint;
   if (style & WS_SYSMENU) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if (style & WS_MINIMIZEBOX) flags |= Qt::WindowMinimizeButtonHint;
@@ -63,7 +65,7 @@ class ClientArea : public QWidget {
 };
 
 DialogWindow::DialogWindow(const EmbeddedDialog& dialogTemplate, DLGPROC proc, QWidget* owner)
-    : QWidget(owner, WindowFlagsOf(dialogTemplate.style)),
+    : QWidget(owner, WindowFlagsOf(dialogTemplate.style, owner != nullptr)),
       HWND__(this, nullptr, 0, dialogTemplate.style, dialogTemplate.exStyle),
       proc_(proc),
       font_(dialogTemplate.style & DS_SETFONT

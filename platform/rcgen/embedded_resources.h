@@ -1,6 +1,6 @@
-// The dialog and menu templates of the program's resource script, as rcgen
-// embeds them. Texts are NUL-terminated code page 1257; coordinates are
-// dialog units; styles are Win32 style bits.
+// The dialog and menu templates and the icons of the program's resource
+// script, as rcgen embeds them. Texts are NUL-terminated code page 1257;
+// coordinates are dialog units; styles are Win32 style bits.
 #ifndef OMBRIX_PLATFORM_RCGEN_EMBEDDED_RESOURCES_H
 #define OMBRIX_PLATFORM_RCGEN_EMBEDDED_RESOURCES_H
 
@@ -46,8 +46,19 @@ struct EmbeddedMenu {
   int entryCount;
 };
 
+// An icon group: the bytes of its .ico file.
+struct EmbeddedIcon {
+  int id;
+  const unsigned char* bytes;
+  int size;
+};
+
 // The template with this identifier, or nullptr.
 const EmbeddedDialog* FindEmbeddedDialog(int id);
 const EmbeddedMenu* FindEmbeddedMenu(int id);
+
+// The icon group with the lowest identifier, which Windows shows as the
+// program file's icon; nullptr when the script has none.
+const EmbeddedIcon* ProgramIcon();
 
 #endif

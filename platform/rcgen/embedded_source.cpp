@@ -79,6 +79,24 @@ void WriteMenus(std::ostringstream& out, const ResourceScript& script) {
   out << "    {}};\n\n";
 }
 
+void WriteIcons(std::ostringstream& out, const ResourceScript& script) {
+  constexpr size_t kBytesPerLine = 16;
+  for (const IconSpec& icon : script.icons) {
+    out << "const unsigned char kIcon" << icon.id << "[] = {";
+    for (size_t i = 0; i < icon.bytes.size(); ++i) {
+      char byte[8];
+      std::snprintf(byte, sizeof byte, "0x%02X,", static_cast<unsigned char>(icon.bytes[i]));
+      out << (i % kBytesPerLine == 0 ? "\n    " : " ") << byte;
+    }
+    out << "};\n\n";
+  }
+  out << "const EmbeddedIcon kIcons[] = {\n";
+  for (const IconSpec& icon : script.icons) {
+    out << "    {" << icon.id << ", kIcon" << icon.id << ", " << icon.bytes.size() << "},\n";
+  }
+  out << "    {}};\n\n";
+}
+
 }  // namespace
 
 std::string EmbeddedSource(const ResourceScript& script, const std::string& scriptName) {
@@ -87,6 +105,7 @@ std::string EmbeddedSource(const ResourceScript& script, const std::string& scri
       << "#include \"platform/rcgen/embedded_resources.h\"\n\nnamespace {\n\n";
   WriteDialogs(out, script);
   WriteMenus(out, script);
+  WriteIcons(out, script);
   // Each table ends with an empty entry, so that none is ever empty.
   out << "}  // namespace\n\n"
       << "const EmbeddedDialog* FindEmbeddedDialog(int id) {\n"
@@ -100,6 +119,13 @@ std::string EmbeddedSource(const ResourceScript& script, const std::string& scri
       << "    if (m->id == id) return m;\n"
       << "  }\n"
       << "  return nullptr;\n"
+      << "}\n\n"
+      << "const EmbeddedIcon* ProgramIcon() {\n"
+      << "  const EmbeddedIcon* lowest = nullptr;\n"
+      << "  for (const EmbeddedIcon* i = kIcons; i->bytes != nullptr; ++i) {\n"
+      << "    if (lowest == nullptr || i->id < lowest->id) lowest = i;\n"
+      << "  }\n"
+      << "  return lowest;\n"
       << "}\n";
   return out.str();
 }

@@ -1,5 +1,7 @@
-// The C++ source that embeds a resource script's templates, defining
-// FindEmbeddedDialog and FindEmbeddedMenu of embedded_resources.h.
+// The C++ source that embeds a resource script's templates and icons,
+// defining FindEmbeddedDialog, FindEmbeddedMenu and ProgramIcon of
+// embedded_resources.h. The version information is checked, not embedded:
+// nothing on Linux reads it.
 #ifndef OMBRIX_PLATFORM_RCGEN_EMBEDDED_SOURCE_H
 #define OMBRIX_PLATFORM_RCGEN_EMBEDDED_SOURCE_H
 

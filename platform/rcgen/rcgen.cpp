@@ -1,5 +1,5 @@
 // rcgen: turns the program's resource script into a C++ source that embeds
-// its dialog and menu templates.
+// its dialog and menu templates and its icons.
 //
 //   rcgen SCRIPT.rc OUTPUT.cpp [-I DIR]...
 //

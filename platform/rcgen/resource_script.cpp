@@ -21,12 +21,40 @@ constexpr uint32_t kWsSysMenu = 0x00080000;
 constexpr uint32_t kDsSetFont = 0x40;
 constexpr int kSupportedCodePage = 1257;
 
+constexpr uint32_t kMaxWord = 0xFFFF;
+
 bool ReadFile(const std::string& path, std::string* text) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   std::stringstream buffer;
   buffer << in.rdbuf();
   *text = buffer.str();
+  return true;
+}
+
+// An .ico file: a header with type 1 and at least one image, and every
+// image's bytes within the file.
+bool IsIconFile(const std::string& bytes) {
+  constexpr size_t kHeaderSize = 6;
+  constexpr size_t kEntrySize = 16;
+  auto byte = [&](size_t at) {
+    return static_cast<uint32_t>(static_cast<unsigned char>(bytes[at]));
+  };
+  auto word = [&](size_t at) { return byte(at) | byte(at + 1) << 8; };
+  auto dword = [&](size_t at) { return word(at) | word(at + 2) << 16; };
+  if (bytes.size() < kHeaderSize || word(0) != 0 || word(2) != 1 || word(4) == 0) return false;
+  size_t count = word(4);
+  size_t imagesStart = kHeaderSize + kEntrySize * count;
+  if (bytes.size() < imagesStart) return false;
+  for (size_t i = 0; i < count; ++i) {
+    size_t entry = kHeaderSize + kEntrySize * i;
+    size_t size = dword(entry + 8);
+    size_t offset = dword(entry + 12);
+    if (size == 0 || offset < imagesStart || offset > bytes.size() ||
+        size > bytes.size() - offset) {
+      return false;
+    }
+  }
   return true;
 }
 
@@ -125,14 +153,20 @@ class ScriptParser {
     }
   }
 
-  void Include(const Token& token, const std::string& name, bool local) {
+  // The folders a file named in the script is looked for in: the script's
+  // own first when asked, then the include folders.
+  std::vector<std::string> SearchFolders(bool besideScript) const {
     std::vector<std::string> dirs;
-    if (local) {
+    if (besideScript) {
       size_t slash = path_.find_last_of('/');
       dirs.push_back(slash == std::string::npos ? "." : path_.substr(0, slash));
     }
     dirs.insert(dirs.end(), includeDirs_.begin(), includeDirs_.end());
-    for (const std::string& dir : dirs) {
+    return dirs;
+  }
+
+  void Include(const Token& token, const std::string& name, bool local) {
+    for (const std::string& dir : SearchFolders(local)) {
       if (ReadHeaderDefines(dir + "/" + name, &defines_)) return;
     }
     Fail(token, "cannot find the header '" + name + "'");
@@ -142,8 +176,8 @@ class ScriptParser {
     const Token& start = Peek();
     if (start.kind == TokenKind::Name && defines_.count(start.text) == 0) {
       Fail(start, "'" + start.text +
-                      "' is not a defined identifier (only DIALOGEX and MENU resources with "
-                      "numeric identifiers are supported)");
+                      "' is not a defined identifier (only DIALOGEX, MENU, ICON and VERSIONINFO "
+                      "resources with numeric identifiers are supported)");
     }
     int id = TakeId("resource identifier");
     if (AtName("DIALOGEX")) {
@@ -152,9 +186,129 @@ class ScriptParser {
     } else if (AtName("MENU")) {
       cursor_.Take();
       Menu(id, start);
+    } else if (AtName("ICON")) {
+      cursor_.Take();
+      Icon(id, start);
+    } else if (AtName("VERSIONINFO")) {
+      cursor_.Take();
+      VersionInfo(id, start);
     } else {
-      Fail(Peek(), "unsupported resource type " + Shown(Peek()) + " (DIALOGEX or MENU)");
+      Fail(Peek(),
+           "unsupported resource type " + Shown(Peek()) + " (DIALOGEX, MENU, ICON or VERSIONINFO)");
     }
+  }
+
+  void Icon(int id, const Token& start) {
+    for (const IconSpec& other : script_.icons) {
+      if (other.id == id) Fail(start, "icon " + std::to_string(id) + " is defined twice");
+    }
+    const Token& file = Peek();
+    std::string name = TakeString("the icon file");
+    IconSpec icon{id, {}};
+    bool found = false;
+    for (const std::string& dir : SearchFolders(true)) {
+      if (ReadFile(dir + "/" + name, &icon.bytes)) {
+        found = true;
+        break;
+      }
+    }
+    if (!found) Fail(file, "cannot find the icon file '" + name + "'");
+    if (!IsIconFile(icon.bytes)) Fail(file, "'" + name + "' is not an icon file");
+    script_.icons.push_back(icon);
+  }
+
+  void VersionInfo(int id, const Token& start) {
+    if (!script_.versionInfos.empty()) Fail(start, "version information is defined twice");
+    VersionInfoSpec info{};
+    info.id = id;
+    while (!AtName("BEGIN")) {
+      const Token& statement = Peek();
+      if (statement.kind != TokenKind::Name) {
+        Fail(statement, "expected a version statement or BEGIN, found " + Shown(statement));
+      }
+      cursor_.Take();
+      if (statement.text == "FILEVERSION") {
+        VersionNumbers(info.fileVersion);
+      } else if (statement.text == "PRODUCTVERSION") {
+        VersionNumbers(info.productVersion);
+      } else if (statement.text == "FILEFLAGSMASK") {
+        info.fileFlagsMask = TakeStyle();
+      } else if (statement.text == "FILEFLAGS") {
+        info.fileFlags = TakeStyle();
+      } else if (statement.text == "FILEOS") {
+        info.fileOs = TakeStyle();
+      } else if (statement.text == "FILETYPE") {
+        info.fileType = TakeStyle();
+      } else if (statement.text == "FILESUBTYPE") {
+        info.fileSubtype = TakeStyle();
+      } else {
+        Fail(statement, "unsupported version statement '" + statement.text + "'");
+      }
+    }
+    cursor_.Take();
+    while (!AtName("END")) {
+      ExpectName("BLOCK");
+      const Token& block = Peek();
+      std::string name = TakeString("the block name");
+      if (name == "StringFileInfo") {
+        StringFileInfo(&info);
+      } else if (name == "VarFileInfo") {
+        VarFileInfo(&info);
+      } else {
+        Fail(block, "unsupported version block \"" + name + "\" (StringFileInfo or VarFileInfo)");
+      }
+    }
+    cursor_.Take();
+    script_.versionInfos.push_back(info);
+  }
+
+  // One to four numbers; those left out are 0.
+  void VersionNumbers(uint16_t* parts) {
+    parts[0] = static_cast<uint16_t>(TakeNumber("version number", 0, kMaxWord));
+    for (int i = 1; i < 4 && cursor_.AtPunct(','); ++i) {
+      cursor_.Take();
+      parts[i] = static_cast<uint16_t>(TakeNumber("version number", 0, kMaxWord));
+    }
+  }
+
+  void StringFileInfo(VersionInfoSpec* info) {
+    static const std::regex kLanguageAndCodePage("[0-9A-Fa-f]{8}");
+    ExpectName("BEGIN");
+    while (!AtName("END")) {
+      ExpectName("BLOCK");
+      const Token& at = Peek();
+      VersionStrings table{TakeString("the language and code page"), {}};
+      if (!std::regex_match(table.block, kLanguageAndCodePage)) {
+        Fail(at,
+             "a string table is named by eight hexadecimal digits, not \"" + table.block + "\"");
+      }
+      ExpectName("BEGIN");
+      while (!AtName("END")) {
+        ExpectName("VALUE");
+        std::string key = TakeString("the key");
+        ExpectComma();
+        table.values.push_back({key, TakeString("the text")});
+      }
+      cursor_.Take();
+      info->stringTables.push_back(table);
+    }
+    cursor_.Take();
+  }
+
+  void VarFileInfo(VersionInfoSpec* info) {
+    ExpectName("BEGIN");
+    while (!AtName("END")) {
+      ExpectName("VALUE");
+      const Token& at = Peek();
+      std::string key = TakeString("the key");
+      if (key != "Translation") Fail(at, "unsupported VarFileInfo value \"" + key + "\"");
+      do {
+        ExpectComma();
+        info->translations.push_back(
+            static_cast<uint16_t>(TakeNumber("translation value", 0, kMaxWord)));
+      } while (cursor_.AtPunct(','));
+    }
+    cursor_.Take();
   }
 
   void Dialog(int id, const Token& start) {

@@ -1,4 +1,5 @@
-// Reading a Win32 resource script (.rc) into dialog and menu templates.
+// Reading a Win32 resource script (.rc) into dialog and menu templates,
+// icons and version information.
 //
 // The subset read is what the program's script uses:
 //   #include <header> / "header"     only the headers' #define lines count
@@ -8,6 +9,14 @@
 //     BEGIN CONTROL "text", id, "class", style, x, y, cx, cy[, exstyle] ... END
 //   id MENU BEGIN POPUP "text" BEGIN ... END, MENUITEM "text", id[, GRAYED],
 //     MENUITEM SEPARATOR ... END
+//   id ICON "file.ico"               looked for next to the script, then in
+//                                    the include folders; must be an icon file
+//   id VERSIONINFO                   with FILEVERSION and PRODUCTVERSION (up to
+//                                    four numbers), FILEFLAGSMASK, FILEFLAGS,
+//                                    FILEOS, FILETYPE and FILESUBTYPE
+//     BEGIN BLOCK "StringFileInfo" BEGIN BLOCK "040904E4" BEGIN
+//       VALUE "key", "text" ... END END
+//     BLOCK "VarFileInfo" BEGIN VALUE "Translation", language, code page ... END END
 // Identifiers, styles and coordinates are numbers or defined names combined
 // with "|", unary "-" and parentheses. As a Windows resource compiler does,
 // CAPTION adds WS_CAPTION and FONT adds DS_SETFONT to the dialog's style, and
@@ -58,9 +67,32 @@ struct MenuSpec {
   std::vector<MenuEntrySpec> entries;
 };
 
+struct IconSpec {
+  int id;
+  std::string bytes;  // the whole .ico file
+};
+
+// One string table of the version information: its language and code page
+// as eight hexadecimal digits, and its keys and texts in script order.
+struct VersionStrings {
+  std::string block;
+  std::vector<std::pair<std::string, std::string>> values;
+};
+
+struct VersionInfoSpec {
+  int id;
+  uint16_t fileVersion[4];
+  uint16_t productVersion[4];
+  uint32_t fileFlagsMask, fileFlags, fileOs, fileType, fileSubtype;
+  std::vector<VersionStrings> stringTables;
+  std::vector<uint16_t> translations;  // language, code page, ...
+};
+
 struct ResourceScript {
   std::vector<DialogSpec> dialogs;
   std::vector<MenuSpec> menus;
+  std::vector<IconSpec> icons;
+  std::vector<VersionInfoSpec> versionInfos;
 };
 
 // Reads the script at path; includes in angle brackets are looked for in

@@ -1,0 +1,22 @@
+# The Debian package: cpack --config CPackConfig.cmake in the build folder
+# makes ombrix_<version>_<arch>.deb with everything that cmake --install puts
+# under /usr. Its library dependencies are read from the programs.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME ombrix)
+set(CPACK_PACKAGE_VENDOR "Ombrixi autorid")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Ombrixi autorid")
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The dialogs ask for Arial; Liberation Sans has its metrics.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
+# The summary above is the first line; these follow it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Ombrix arvutab sünnikuupäeva numbrid (juurnumber, elutee number, apogeed,
+väljakutsed, sünnipäevakingi number, tsüklid, sünninumbrid) ja kirjutab
+nende tähendusest eestikeelse kirjelduse, mida saab muuta ja tekstifailina
+salvestada. Käsk ombrix-report kirjutab sama kirjelduse terminali.")
+include(CPack)

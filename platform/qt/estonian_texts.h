@@ -1,0 +1,11 @@
+// Estonian for the texts that Qt's own widgets show: the file dialog and its
+// questions, the standard buttons, and the context menus of line edits and
+// text views. Debian carries no Estonian translation of Qt; this is the
+// part of one that the program's windows need.
+#ifndef OMBRIX_PLATFORM_QT_ESTONIAN_TEXTS_H
+#define OMBRIX_PLATFORM_QT_ESTONIAN_TEXTS_H
+
+// Installs the translation into the running application, once.
+void InstallEstonianTexts();
+
+#endif

@@ -1,0 +1,197 @@
+// The common save dialog, GetSaveFileNameA, on Qt's own file dialog with
+// Estonian texts (the native one of the desktop would speak the desktop's
+// language).
+//
+// From the request it takes the owner, the filter pairs and the selected
+// one (1-based), the initial name, the initial folder, the title, the
+// default extension and two flags: OFN_OVERWRITEPROMPT (ask before an
+// existing file is replaced) and OFN_PATHMUSTEXIST (refuse a name in a folder
+// that does not exist). OFN_HIDEREADONLY, OFN_EXPLORER and OFN_LONGNAMES
+// describe this dialog as it is; OFN_FILEMUSTEXIST counts for open dialogs
+// only. Custom filters, hooks and templates are not supported.
+//
+// A chosen name fills lpstrFile with the full path in code page 1257, and
+// nFileOffset, nFileExtension, nFilterIndex and lpstrFileTitle (when given)
+// as on Win32. A name that code page 1257 cannot write is refused inside the
+// dialog, so that the program never receives a path that names another file.
+// A path that does not fit lpstrFile makes the call fail and leaves the
+// buffer as it was. Without an initial folder the dialog opens in the folder
+// chosen last in this run, else in the user's documents or home folder.
+#include <QDir>
+#include <QFileDialog>
+#include <QFileIconProvider>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include <windows.h>
+
+#include "platform/qt/text_conversion.h"
+#include "platform/qt/window.h"
+
+namespace {
+
+// The folder of the last name chosen in this run.
+QString& LastFolder() {
+  static QString folder;
+  return folder;
+}
+
+// Win32 patterns are separated by ";", Qt's by blanks; "*.*" means every
+// file on Win32, but only names with a dot to Qt.
+QString QtPatterns(const QString& win32Patterns) {
+  QStringList patterns = win32Patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+  for (QString& pattern : patterns) {
+    pattern = pattern.trimmed();
+    if (pattern == QLatin1String("*.*")) pattern = QStringLiteral("*");
+  }
+  return patterns.join(QLatin1Char(' '));
+}
+
+// The filters of the request: their descriptions, and the same as Qt's
+// filters. Qt reads a filter's patterns from its last parentheses and, with
+// HideNameFilterDetails, shows what comes before them: the description
+// appears as Win32 shows it, however it is written.
+struct Filters {
+  QStringList descriptions;
+  QStringList qtFilters;
+};
+
+Filters FiltersOf(const char* filterList) {
+  Filters filters;
+  for (const char* at = filterList; at != nullptr && *at != '\0';) {
+    const char* pattern = at + std::strlen(at) + 1;
+    if (*pattern == '\0') break;
+    filters.descriptions << FromCodePage(at);
+    filters.qtFilters << FromCodePage(at) + QStringLiteral(" (") +
+                             QtPatterns(FromCodePage(pattern)) + QLatin1Char(')');
+    at = pattern + std::strlen(pattern) + 1;
+  }
+  return filters;
+}
+
+bool RoundTripsThroughCodePage(const QString& path) {
+  return FromCodePage(ToCodePage(path).c_str()) == path;
+}
+
+// The kind of each file in Estonian: Qt would name it after the desktop's
+// file types, which are in English here.
+class EstonianFileTypes : public QFileIconProvider {
+ public:
+  QString type(const QFileInfo& info) const override {
+    if (info.isRoot()) return QStringLiteral("Ketas");
+    if (info.isDir()) return QStringLiteral("Kaust");
+    QString suffix = info.suffix();
+    if (suffix.isEmpty()) return QStringLiteral("Fail");
+    if (suffix.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0) {
+      return QStringLiteral("Tekstifail");
+    }
+    return suffix.toUpper() + QStringLiteral("-fail");
+  }
+};
+
+class SaveFileDialog : public QFileDialog {
+ public:
+  SaveFileDialog(QWidget* owner, bool pathMustExist)
+      : QFileDialog(owner), pathMustExist_(pathMustExist) {}
+
+ protected:
+  void accept() override {
+    const QStringList files = selectedFiles();
+    if (files.size() == 1 && !QFileInfo(files.first()).isDir()) {
+      QFileInfo chosen(files.first());
+      if (pathMustExist_ && !QFileInfo(chosen.absolutePath()).isDir()) {
+        Refuse(QStringLiteral("Kausta „%1“ ei ole olemas.\nKontrollige kausta nime ja proovige "
+                              "uuesti.")
+                   .arg(QDir::toNativeSeparators(chosen.absolutePath())));
+        return;
+      }
+      if (!RoundTripsThroughCodePage(chosen.absoluteFilePath())) {
+        Refuse(QStringLiteral("Nimes „%1“ on märke, millega programm faili salvestada ei saa.\n"
+                              "Valige teine nimi.")
+                   .arg(QDir::toNativeSeparators(chosen.absoluteFilePath())));
+        return;
+      }
+    }
+    QFileDialog::accept();
+  }
+
+ private:
+  void Refuse(const QString& message) { QMessageBox::warning(this, windowTitle(), message); }
+
+  bool pathMustExist_;
+};
+
+QString StartFolder(const OPENFILENAMEA& request) {
+  if (request.lpstrInitialDir != nullptr && *request.lpstrInitialDir != '\0') {
+    return FromCodePage(request.lpstrInitialDir);
+  }
+  if (!LastFolder().isEmpty() && QFileInfo(LastFolder()).isDir()) return LastFolder();
+  QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+// Copies the chosen path and its parts into the request; false when the
+// path does not fit.
+bool StoreChoice(const QString& path, int filterIndex, LPOPENFILENAMEA request) {
+  std::string bytes = ToCodePage(QDir::toNativeSeparators(path));
+  if (bytes.size() + 1 > request->nMaxFile) return false;
+  std::memcpy(request->lpstrFile, bytes.c_str(), bytes.size() + 1);
+  size_t nameOffset = bytes.find_last_of('/') + 1;
+  size_t dot = bytes.find_last_of('.');
+  request->nFileOffset = static_cast<WORD>(nameOffset);
+  request->nFileExtension =
+      static_cast<WORD>(dot == std::string::npos || dot < nameOffset ? bytes.size() : dot + 1);
+  request->nFilterIndex = static_cast<DWORD>(filterIndex + 1);
+  if (request->lpstrFileTitle != nullptr && request->nMaxFileTitle > 0) {
+    lstrcpynA(request->lpstrFileTitle, bytes.c_str() + nameOffset,
+              static_cast<int>(request->nMaxFileTitle));
+  }
+  return true;
+}
+
+}  // namespace
+
+BOOL WINAPI GetSaveFileNameA(LPOPENFILENAMEA lpofn) {
+  if (lpofn == nullptr ||
+      (lpofn->lStructSize != OPENFILENAME_SIZE_VERSION_400A &&
+       lpofn->lStructSize != sizeof(OPENFILENAMEA)) ||
+      lpofn->lpstrFile == nullptr || lpofn->nMaxFile == 0) {
+    return FALSE;
+  }
+  HWND__* owner = LiveWindow(lpofn->hwndOwner);
+  EstonianFileTypes fileTypes;  // outlives the dialog, which asks it until its end
+  SaveFileDialog dialog(owner ? owner->widget->window() : nullptr,
+                        lpofn->Flags & OFN_PATHMUSTEXIST);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !(lpofn->Flags & OFN_OVERWRITEPROMPT));
+  dialog.setIconProvider(&fileTypes);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setViewMode(QFileDialog::List);
+  dialog.setWindowTitle(lpofn->lpstrTitle ? FromCodePage(lpofn->lpstrTitle)
+                                          : QStringLiteral("Salvesta nimega"));
+  if (owner != nullptr) dialog.setWindowModality(Qt::WindowModal);
+  dialog.setDirectory(StartFolder(*lpofn));
+  Filters filters = FiltersOf(lpofn->lpstrFilter);
+  if (!filters.qtFilters.isEmpty()) {
+    dialog.setNameFilters(filters.qtFilters);
+    int selected = static_cast<int>(lpofn->nFilterIndex) - 1;
+    dialog.selectNameFilter(filters.qtFilters.value(selected, filters.qtFilters.first()));
+  }
+  if (lpofn->lpstrDefExt != nullptr) dialog.setDefaultSuffix(FromCodePage(lpofn->lpstrDefExt));
+  QString initialName = FromCodePage(lpofn->lpstrFile);
+  if (!initialName.isEmpty()) dialog.selectFile(initialName);
+
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().size() != 1) return FALSE;
+  QString path = dialog.selectedFiles().first();
+  // Qt gives the selected filter as it shows it.
+  int filterIndex = std::max(filters.descriptions.indexOf(dialog.selectedNameFilter()),
+                             filters.qtFilters.indexOf(dialog.selectedNameFilter()));
+  if (!StoreChoice(path, std::max(filterIndex, 0), lpofn)) return FALSE;
+  LastFolder() = QFileInfo(path).absolutePath();
+  return TRUE;
+}

@@ -1,0 +1,109 @@
+#include "dialog_harness.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/handles.h"
+#include "app/main_dialog.h"
+#include "app/resource.h"
+#include "tables/buffers.h"
+#include "tables/embedded_tables.h"
+
+QList<int> Commands;
+
+namespace {
+
+constexpr int kFallbackMs = 10000;
+
+INT_PTR CALLBACK RecordingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND && HIWORD(wParam) != EN_SETFOCUS) Commands.push_back(LOWORD(wParam));
+  INT_PTR result = MainDialogProc(dialog, message, wParam, lParam);
+  if (message == WM_RBUTTONUP) Commands.push_back(kTrackEnd);
+  return result;
+}
+
+}  // namespace
+
+INT_PTR RunMainDialog(const std::function<void(HWND)>& steps, bool stepsClose) {
+  Commands.clear();
+  QTimer::singleShot(0, qApp, [steps, stepsClose] {
+    HWND dialog = MainDialog;
+    QPointer<QWidget> window = dialog->widget;
+    QTimer::singleShot(kFallbackMs, qApp, [window, dialog] {
+      if (window) EndDialog(dialog, kAbandoned);
+    });
+    if (QTest::qWaitForWindowActive(window)) {
+      steps(dialog);
+    } else {
+      QTest::qFail("the dialog never became active", __FILE__, __LINE__);
+    }
+    if (!stepsClose && window) EndDialog(dialog, kAbandoned);
+  });
+  return DialogBoxParamA(AppInstance, MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, RecordingProc, 0);
+}
+
+QWidget* Widget(HWND dialog, int id) {
+  HWND control = GetDlgItem(dialog, id);
+  return control ? control->widget : nullptr;
+}
+
+QLineEdit* DateInput(HWND dialog) {
+  return static_cast<QLineEdit*>(Widget(dialog, IDC_BIRTH_DATE_INPUT));
+}
+
+QPlainTextEdit* ReportView(HWND dialog) {
+  return static_cast<QPlainTextEdit*>(Widget(dialog, IDC_REPORT_VIEW));
+}
+
+QByteArray ItemText(HWND dialog, int id) {
+  static char text[kTextBufferSize];
+  GetDlgItemTextA(dialog, id, text, sizeof text);
+  return text;
+}
+
+QByteArray Table(int id) {
+  const EmbeddedTable* table = FindEmbeddedTable(id);
+  return QByteArray(table->bytes, table->size);
+}
+
+QAction* MenuAction(HWND dialog, int id) {
+  for (QAction* action : dialog->widget->findChildren<QAction*>()) {
+    if (action->data().toInt() == id) return action;
+  }
+  return nullptr;
+}
+
+void Choose(HWND dialog, int id) {
+  MenuAction(dialog, id)->trigger();
+  QCoreApplication::processEvents();
+}
+
+void ClickLikeAPerson(QWidget* widget) {
+  QCoreApplication::processEvents();  // another window may be on its way to the front
+  QWidget* window = widget->window();
+  if (QApplication::activeWindow() != window) {
+    window->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), window);
+  }
+  QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(4, 4));
+}
+
+const Closer kClosers[6] = {
+    {"close box", [](HWND dialog) { dialog->widget->close(); }},
+    {"Escape", [](HWND dialog) { QTest::keyClick(Widget(dialog, IDOK), Qt::Key_Escape); }},
+    {"Escape in the report view",
+     [](HWND dialog) {
+       ReportView(dialog)->setFocus();
+       QTest::keyClick(ReportView(dialog), Qt::Key_Escape);
+     }},
+    {"Sulge button",
+     [](HWND dialog) { QTest::mouseClick(Widget(dialog, IDCANCEL), Qt::LeftButton); }},
+    {"Sulge menu item", [](HWND dialog) { MenuAction(dialog, IDM_CLOSE)->trigger(); }},
+    {"Enter on the focused Sulge button",
+     [](HWND dialog) {
+       Widget(dialog, IDCANCEL)->setFocus();
+       QTest::keyClick(Widget(dialog, IDCANCEL), Qt::Key_Return);
+     }},
+};

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# The program as a desktop installs it: cmake --install puts exactly the
+# expected files in their places, the desktop entry and the AppStream data
+# pass their validators, and the .deb that CPack makes holds the same files,
+# depends on Qt, and its unpacked programs run.
+set -u
+build=$(cd "${BUILD_DIR:?build folder}" && pwd)
+passed=0 failed=0
+check() {  # name, condition result
+  if [ "$2" = 0 ]; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $1"; fi
+}
+tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
+id=ee.ombrix.Ombrix
+expected="usr/bin/ombrix
+usr/bin/ombrix-report
+usr/share/applications/$id.desktop
+usr/share/icons/hicolor/32x32/apps/ombrix.png
+usr/share/metainfo/$id.metainfo.xml
+usr/share/ombrix/Ombrix.HLP"
+
+# A PNG's width and height from its header.
+png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{print $3*256+$4 "x" $7*256+$8}'; }
+
+DESTDIR=$tmp/root cmake --install "$build" --prefix /usr >/dev/null
+check "cmake --install succeeds" $?
+[ "$(cd "$tmp/root" && find . -type f | sed 's|^\./||' | sort)" = "$expected" ]
+check "cmake --install puts exactly the program's files" $?
+desktop-file-validate "$tmp/root/usr/share/applications/$id.desktop"
+check "the desktop entry is valid" $?
+grep -q '^Comment=Arvutab sünnikuupäeva' "$tmp/root/usr/share/applications/$id.desktop"
+check "the desktop entry speaks Estonian" $?
+appstreamcli validate --no-net "$tmp/root/usr/share/metainfo/$id.metainfo.xml" >"$tmp/appstream" 2>&1
+check "the AppStream data is valid" $?
+grep -q "<release version=\"$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")\"" \
+  "$tmp/root/usr/share/metainfo/$id.metainfo.xml"
+check "the AppStream release is the project's version" $?
+[ "$(png_size "$tmp/root/usr/share/icons/hicolor/32x32/apps/ombrix.png")" = 32x32 ]
+check "the desktop icon is 32 x 32" $?
+cmp -s "$tmp/root/usr/share/ombrix/Ombrix.HLP" "$build/Ombrix.HLP"
+check "the help is installed as Ombrix.HLP" $?
+
+(cd "$tmp" && cpack --config "$build/CPackConfig.cmake" -B "$tmp/package" >/dev/null 2>&1)
+check "cpack makes a package" $?
+deb=$(ls "$tmp"/package/ombrix_*.deb 2>/dev/null | head -1)
+[ -n "$deb" ]
+check "the package is a .deb" $?
+dpkg-deb -f "$deb" Package Version Depends >"$tmp/fields"
+grep -qx 'Package: ombrix' "$tmp/fields"
+check "the package is named ombrix" $?
+grep -q '^Depends:.*libqt6widgets6' "$tmp/fields"
+check "the package depends on Qt's widgets" $?
+dpkg-deb -x "$deb" "$tmp/unpacked"
+[ "$(cd "$tmp/unpacked" && find . -type f | sed 's|^\./||' | sort)" = "$expected" ]
+check "the package holds the installed files" $?
+"$tmp/unpacked/usr/bin/ombrix-report" --raw "27. Oktoober 1980" | cmp -s - <("$build/ombrix-report" --raw "27. Oktoober 1980")
+check "the packaged ombrix-report writes the report" $?
+# The window program runs until it is closed: still running after three
+# seconds means it started and opened its window.
+QT_QPA_PLATFORM=offscreen timeout 3 "$tmp/unpacked/usr/bin/ombrix" >"$tmp/window" 2>&1
+[ $? = 124 ]
+check "the packaged ombrix starts and keeps its window open" $?
+
+echo "$passed passed, $failed failed"
+[ "$failed" = 0 ]

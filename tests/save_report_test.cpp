@@ -1,0 +1,499 @@
+// Saving the report as a person does it: the save button or menu item of the
+// real main dialog, the real save dialog answered by typing a name into it,
+// and the bytes that end up on the disk.
+#include <signal.h>
+#include <sys/fsuid.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTreeView>
+#include <QtTest>
+#include <functional>
+
+#include <windows.h>
+
+#include "app/handles.h"
+#include "app/resource.h"
+#include "date/birth_date.h"
+#include "platform/qt/application.h"
+#include "platform/qt/libraries.h"
+#include "report/report.h"
+#include "tables/buffers.h"
+#include "tables/code_page.h"
+#include "tests/dialog_harness.h"
+
+using Prepare = std::function<void(HWND)>;
+Q_DECLARE_METATYPE(Prepare)
+
+namespace {
+
+QFileDialog* OpenSaveDialog() {
+  return qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+}
+
+QMessageBox* OpenQuestion() {
+  return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+}
+
+// The program's own message box: a dialog of neither of Qt's kinds.
+QDialog* OpenErrorBox() {
+  QDialog* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+  bool qtOwn = qobject_cast<QFileDialog*>(box) || qobject_cast<QMessageBox*>(box);
+  return qtOwn ? nullptr : box;
+}
+
+QLineEdit* NameField(QFileDialog* dialog) {
+  return dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+}
+
+// Types the name into the save dialog and presses Enter.
+void EnterName(QFileDialog* dialog, const QString& name) {
+  NameField(dialog)->setText(name);
+  QTest::keyClick(NameField(dialog), Qt::Key_Return);
+}
+
+void ClickSave(HWND dialog) {
+  QTest::mouseClick(Widget(dialog, IDC_SAVE_BUTTON), Qt::LeftButton);
+}
+
+QByteArray FileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QStringList FolderEntries(const QString& folder) {
+  return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+QByteArray CodePage(const QString& text) {
+  return QByteArray::fromStdString(CodePageFromUtf8(text.toStdString()));
+}
+
+QByteArray ComposedReport(const QString& date) {
+  BirthDate birthDate;
+  if (ParseDateText(CodePage(date).constData(), &birthDate) != 0) return "no date";
+  ComposeReport(birthDate);
+  return ReportText;
+}
+
+// A text of exactly length bytes as the report view gives it back: lines of
+// Estonian text in code page 1257 with CR LF.
+QByteArray LongText(int length) {
+  const QByteArray line = CodePage(QStringLiteral("Rida täis tähti: õäöü šž ÕÄÖÜ ŠŽ.\r\n"));
+  QByteArray text;
+  while (text.size() < length) text += line;
+  text.truncate(length);
+  if (text.endsWith('\r')) text[length - 1] = '.';
+  return text;
+}
+
+// Undoes what it was given when it goes, however the test ends.
+struct Undo {
+  std::function<void()> undo;
+  ~Undo() {
+    if (undo) undo();
+  }
+};
+
+}  // namespace
+
+class SaveReportTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    AppInstance = ProgramModule();
+    QVERIFY(LoadLibraryA("RICHED32.DLL") != nullptr);
+    PrepareApplication();
+  }
+
+  void savesWhatTheViewHolds_data() {
+    QTest::addColumn<Prepare>("prepare");
+    QTest::addColumn<bool>("viaMenu");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("savedAs");
+    QTest::addColumn<QByteArray>("expected");
+
+    Prepare nothing = [](HWND) {};
+    Prepare report = [](HWND dialog) {
+      DateInput(dialog)->selectAll();
+      QTest::keyClicks(DateInput(dialog), QStringLiteral("5 MÄRTS 1990"));
+      QTest::keyClick(DateInput(dialog), Qt::Key_Return);
+    };
+    Prepare edit = [](HWND dialog) {
+      ReportView(dialog)->setFocus();
+      ReportView(dialog)->moveCursor(QTextCursor::Start);
+      QTest::keyClicks(ReportView(dialog), QStringLiteral("MINU MÄRKUS"));  // keyClicks: no ä
+      QTest::keyClick(ReportView(dialog), Qt::Key_Return);
+    };
+    Prepare empty = [](HWND dialog) {
+      ReportView(dialog)->setFocus();
+      Choose(dialog, IDM_SELECT_ALL);
+      Choose(dialog, IDM_DELETE);
+    };
+    Prepare foreign = [](HWND dialog) {
+      ReportView(dialog)->setPlainText(QStringLiteral("Ωmega ☺ on võõras, š ja Ž ei ole.\n"));
+    };
+    auto text = [](int length) {
+      return Prepare([length](HWND dialog) {
+        SetDlgItemTextA(dialog, IDC_REPORT_VIEW, LongText(length).constData());
+      });
+    };
+
+    QTest::newRow("introduction before the first report") << nothing << false << "aruanne"
+                                                          << "aruanne.txt" << Table(8000);
+    QTest::newRow("the report after it, from the menu")
+        << report << true << "aruanne.txt"
+        << "aruanne.txt" << ComposedReport("5 MÄRTS 1990");
+    QTest::newRow("the user's edit")
+        << edit << false << "Õhtune märkus"
+        << "Õhtune märkus.txt" << CodePage(QStringLiteral("MINU MÄRKUS\r\n")) + Table(8000);
+    QTest::newRow("an empty view gives 0 bytes") << empty << true << "tühi"
+                                                 << "tühi.txt" << QByteArray();
+    QTest::newRow("letters outside the code page become ?")
+        << foreign << false << "kiri.text"
+        << "kiri.text" << CodePage(QStringLiteral("?mega ? on võõras, š ja Ž ei ole.\r\n"));
+    QTest::newRow("65,535 bytes, all that ReportText holds") << text(65535) << false << "suur"
+                                                             << "suur.txt" << LongText(65535);
+    QTest::newRow("one byte more") << text(65536) << true << "suur"
+                                   << "suur.txt" << LongText(65536);
+    QTest::newRow("200,000 bytes") << text(200000) << false << "suur"
+                                   << "suur.txt" << LongText(200000);
+  }
+
+  void savesWhatTheViewHolds() {
+    QFETCH(Prepare, prepare);
+    QFETCH(bool, viaMenu);
+    QFETCH(QString, typed);
+    QFETCH(QString, savedAs);
+    QFETCH(QByteArray, expected);
+    QTemporaryDir folder;
+    WindowWatcher<QFileDialog> saveDialogs{
+        OpenSaveDialog, [&](QFileDialog* dialog) { EnterName(dialog, folder.filePath(typed)); }};
+    WindowWatcher<QDialog> errors{OpenErrorBox, [](QDialog* box) { box->reject(); }};
+    RunMainDialog([&](HWND dialog) {
+      prepare(dialog);
+      if (viaMenu) {
+        Choose(dialog, IDM_SAVE);
+      } else {
+        ClickSave(dialog);
+      }
+      QVERIFY(Commands.contains(viaMenu ? IDM_SAVE : IDC_SAVE_BUTTON));
+    });
+    QCOMPARE(saveDialogs.Seen(), 1);
+    QCOMPARE(errors.Seen(), 0);
+    QCOMPARE(FolderEntries(folder.path()), QStringList{savedAs});
+    QByteArray saved = FileBytes(folder.filePath(savedAs));
+    QCOMPARE(saved.size(), expected.size());
+    QVERIFY(saved == expected);
+    QVERIFY(!saved.startsWith("\xEF\xBB\xBF"));
+    QVERIFY(!saved.contains('\0'));
+  }
+
+  void theSaveDialogOpensAsTheProgramAsksInEstonian() {
+    QString title, name, selectedFilter;
+    QStringList filters, texts, lineMenu;
+    bool modalToTheProgram = false;
+    WindowWatcher<QFileDialog> saveDialogs{
+        OpenSaveDialog, [&](QFileDialog* dialog) {
+          title = dialog->windowTitle();
+          modalToTheProgram = dialog->parentWidget() == MainDialog->widget &&
+                              dialog->windowModality() == Qt::WindowModal;
+          name = NameField(dialog)->text();
+          auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+          for (int i = 0; i < types->count(); ++i) {
+            filters << types->itemText(i);
+          }
+          selectedFilter = types->currentText();
+          texts = VisibleTexts(dialog);
+          QMenu* menu = NameField(dialog)->createStandardContextMenu();
+          for (QAction* action : menu->actions()) {
+            lineMenu << action->text().section('\t', 0, 0);
+          }
+          delete menu;
+          QTest::keyClick(NameField(dialog), Qt::Key_Escape);
+        }};
+    RunMainDialog(ClickSave);
+    QCOMPARE(saveDialogs.Seen(), 1);
+    QCOMPARE(title, QStringLiteral("Salvesta see jutt kettale"));
+    QVERIFY(modalToTheProgram);
+    QCOMPARE(name, QString());
+    QCOMPARE(filters, QStringList({"Tekstifailid (*.txt)", "Kõik Failid (*.*)"}));
+    QCOMPARE(selectedFilter, filters.first());
+    QCOMPARE(lineMenu, QStringList({"&Võta tagasi", "&Tee uuesti", "", "&Lõika", "&Kopeeri",
+                                    "Kl&eebi", "Kustuta", "", "Vali kõik"}));
+    const QSet<QString> estonian = {"Asukoht:",    "Faili &nimi:",
+                                    "Faili tüüp:", "&Salvesta",
+                                    "Loobu",       "Tagasi",
+                                    "Edasi",       "Ülemkaust",
+                                    "Uus kaust",   "Loend",
+                                    "Üksikasjad",  "&Nimeta ümber",
+                                    "&Kustuta",    "Näita &peidetud faile",
+                                    "&Uus kaust",  "Nimi",
+                                    "Suurus",      "Tüüp",
+                                    "Muudetud",    "Näita: Suurus",
+                                    "Näita: Tüüp", "Näita: Muudetud"};
+    QVERIFY(texts.contains("Faili &nimi:"));
+    for (const QString& text : texts) QVERIFY2(estonian.contains(text), qPrintable(text));
+  }
+
+  void cancellingWritesNothing_data() {
+    QTest::addColumn<int>("way");
+    QTest::newRow("Escape") << 0;
+    QTest::newRow("Loobu button") << 1;
+    QTest::newRow("close box") << 2;
+  }
+
+  void cancellingWritesNothing() {
+    QFETCH(int, way);
+    QTemporaryDir folder;
+    WindowWatcher<QFileDialog> saveDialogs{
+        OpenSaveDialog, [&](QFileDialog* dialog) {
+          NameField(dialog)->setText(folder.filePath("aruanne.txt"));
+          if (way == 0) {
+            QTest::keyClick(NameField(dialog), Qt::Key_Escape);
+          } else if (way == 1) {
+            auto* buttons = dialog->findChild<QDialogButtonBox*>();
+            QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+          } else {
+            dialog->close();
+          }
+        }};
+    WindowWatcher<QDialog> errors{OpenErrorBox, [](QDialog* box) { box->reject(); }};
+    RunMainDialog([](HWND dialog) {
+      ClickSave(dialog);
+      QCOMPARE(ItemText(dialog, IDC_REPORT_VIEW), Table(8000));
+    });
+    QCOMPARE(saveDialogs.Seen(), 1);
+    QCOMPARE(errors.Seen(), 0);
+    QCOMPARE(FolderEntries(folder.path()), QStringList());
+  }
+
+  void replacingAFileIsAskedFirst_data() {
+    QTest::addColumn<bool>("replace");
+    QTest::newRow("yes: exactly the new text, the longer old one gone") << true;
+    QTest::newRow("no: back to the dialog, the old file kept") << false;
+  }
+
+  void replacingAFileIsAskedFirst() {
+    QFETCH(bool, replace);
+    QTemporaryDir folder;
+    QString path = folder.filePath("vana.txt");
+    QByteArray old(200000, 'x');
+    WriteBytes(path, old);
+    QString question;
+    QStringList buttons;
+    int visits = 0;
+    WindowWatcher<QFileDialog> saveDialogs{OpenSaveDialog, [&](QFileDialog* dialog) {
+                                             if (visits++ == 0) {
+                                               EnterName(dialog, folder.filePath("vana"));
+                                             } else {
+                                               QTest::keyClick(NameField(dialog), Qt::Key_Escape);
+                                             }
+                                           }};
+    WindowWatcher<QMessageBox> questions{
+        OpenQuestion, [&](QMessageBox* box) {
+          question = box->text();
+          for (QAbstractButton* b : box->buttons()) {
+            buttons << b->text();
+          }
+          QTest::mouseClick(box->button(replace ? QMessageBox::Yes : QMessageBox::No),
+                            Qt::LeftButton);
+        }};
+    RunMainDialog(ClickSave);
+    QCOMPARE(questions.Seen(), 1);
+    QCOMPARE(question, QStringLiteral("vana.txt on juba olemas.\nKas soovite selle asendada?"));
+    buttons.sort();
+    QCOMPARE(buttons, QStringList({"&Ei", "&Jah"}));
+    QCOMPARE(FolderEntries(folder.path()), QStringList{"vana.txt"});
+    QByteArray saved = FileBytes(path);
+    QCOMPARE(saved.size(), replace ? Table(8000).size() : old.size());
+    QVERIFY(saved == (replace ? Table(8000) : old));
+  }
+
+  void aFileThatCannotBeWrittenIsReportedAndTheOldOneKept_data() {
+    QTest::addColumn<int>("obstacle");
+    QTest::newRow("read-only folder") << 0;
+    QTest::newRow("disk full in the middle of the write") << 1;
+  }
+
+  void aFileThatCannotBeWrittenIsReportedAndTheOldOneKept() {
+    QFETCH(int, obstacle);
+    constexpr uid_t kNobody = 65534;  // and nogroup
+    constexpr rlim_t kFileSizeLimit = 1000;
+    QTemporaryDir base;
+    QVERIFY(chmod(QFile::encodeName(base.path()).constData(), 0755) == 0);
+    QString folder = base.filePath("kaust");
+    QVERIFY(QDir().mkdir(folder));
+    QString path = folder + "/vana.txt";
+    const QByteArray old = CodePage(QStringLiteral("Vana tekst, mis peab alles jääma.\r\n"));
+    WriteBytes(path, old);
+    QVERIFY(Table(8000).size() > static_cast<int>(kFileSizeLimit));
+
+    WindowWatcher<QFileDialog> saveDialogs{OpenSaveDialog,
+                                           [&](QFileDialog* dialog) { EnterName(dialog, path); }};
+    WindowWatcher<QMessageBox> questions{
+        OpenQuestion,
+        [](QMessageBox* box) { QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton); }};
+    QString caption, message;
+    WindowWatcher<QDialog> errors{OpenErrorBox, [&](QDialog* box) {
+                                    caption = box->windowTitle();
+                                    message = box->findChild<QLabel*>()->text();
+                                    QTest::keyClick(box, Qt::Key_Return);
+                                  }};
+    RunMainDialog([&](HWND dialog) {
+      Undo undo;
+      if (obstacle == 0) {
+        // Root writes into any folder: it acts as nobody while it saves.
+        QVERIFY(chmod(QFile::encodeName(folder).constData(), 0555) == 0);
+        undo.undo = [folder] { chmod(QFile::encodeName(folder).constData(), 0755); };
+        if (geteuid() == 0) {
+          setfsgid(kNobody);
+          setfsuid(kNobody);
+          undo.undo = [folder] {
+            setfsuid(0);
+            setfsgid(0);
+            chmod(QFile::encodeName(folder).constData(), 0755);
+          };
+          if (static_cast<uid_t>(setfsuid(static_cast<uid_t>(-1))) != kNobody) {
+            QSKIP("cannot act as another user");
+          }
+        }
+      } else {
+        rlimit before{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &before) == 0);
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = before;
+        limited.rlim_cur = kFileSizeLimit;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
+        undo.undo = [before] {
+          setrlimit(RLIMIT_FSIZE, &before);
+          signal(SIGXFSZ, SIG_DFL);
+        };
+      }
+      ClickSave(dialog);
+    });
+    QCOMPARE(saveDialogs.Seen(), 1);
+    QCOMPARE(questions.Seen(), 1);
+    QCOMPARE(errors.Seen(), 1);
+    QCOMPARE(caption, QStringLiteral("Viga"));
+    QCOMPARE(message, QStringLiteral("Faili „%1“ ei õnnestunud salvestada.").arg(path));
+    QCOMPARE(FileBytes(path), old);
+    QCOMPARE(FolderEntries(folder), QStringList{"vana.txt"});
+  }
+
+  void namesThatCannotBeSavedAreRefusedInTheDialog_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a folder that does not exist") << "puudub/aruanne.txt"
+                                                  << "Kausta „%1/puudub“ ei ole olemas.";
+    QTest::newRow("letters outside the code page")
+        << "Ωmega.txt"
+        << "Nimes „%1/Ωmega.txt“ on märke, millega programm faili salvestada ei saa.";
+  }
+
+  void namesThatCannotBeSavedAreRefusedInTheDialog() {
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    QTemporaryDir folder;
+    int visits = 0;
+    WindowWatcher<QFileDialog> saveDialogs{OpenSaveDialog, [&](QFileDialog* dialog) {
+                                             if (visits++ == 0) {
+                                               EnterName(dialog, folder.filePath(typed));
+                                             } else {
+                                               QTest::keyClick(NameField(dialog), Qt::Key_Escape);
+                                             }
+                                           }};
+    QString shown;
+    WindowWatcher<QMessageBox> warnings{OpenQuestion, [&](QMessageBox* box) {
+                                          shown = box->text();
+                                          QTest::keyClick(box, Qt::Key_Return);
+                                        }};
+    WindowWatcher<QDialog> errors{OpenErrorBox, [](QDialog* box) { box->reject(); }};
+    RunMainDialog(ClickSave);
+    QCOMPARE(warnings.Seen(), 1);
+    QCOMPARE(shown.section('\n', 0, 0), message.arg(folder.path()));
+    QCOMPARE(saveDialogs.Seen(), 2);
+    QCOMPARE(errors.Seen(), 0);
+    QCOMPARE(FolderEntries(folder.path()), QStringList());
+  }
+
+  // What the layer gives back besides the path, and what it refuses.
+  void theLayerFillsTheRequestOrRefusesIt() {
+    QTemporaryDir folder;
+    WindowWatcher<QFileDialog> saveDialogs{
+        OpenSaveDialog, [&](QFileDialog* dialog) { EnterName(dialog, folder.filePath("kiri")); }};
+    char name[MAX_PATH] = "";
+    char title[16] = "";
+    OPENFILENAMEA request = {};
+    request.lStructSize = sizeof request;
+    request.lpstrFilter = "Tekst\0*.txt\0K\xF5ik\0*.*\0";
+    request.nFilterIndex = 2;
+    request.lpstrFile = name;
+    request.nMaxFile = sizeof name;
+    request.lpstrFileTitle = title;
+    request.nMaxFileTitle = sizeof title;
+    QVERIFY(GetSaveFileNameA(&request));
+    QByteArray path = QFile::encodeName(folder.filePath("kiri"));
+    QCOMPARE(QByteArray(name), path);
+    QCOMPARE(static_cast<int>(request.nFileOffset), path.size() - 4);
+    QCOMPARE(static_cast<int>(request.nFileExtension), path.size());  // none: at the NUL
+    QCOMPARE(request.nFilterIndex, 2u);
+    QCOMPARE(QByteArray(title), QByteArray("kiri"));
+
+    request.nMaxFile = static_cast<DWORD>(path.size());  // no room for the NUL
+    lstrcpyA(name, "x");
+    QVERIFY(!GetSaveFileNameA(&request));
+    QCOMPARE(QByteArray(name), QByteArray("x"));
+    QCOMPARE(saveDialogs.Seen(), 2);
+
+    request.lStructSize = OPENFILENAME_SIZE_VERSION_400A + 1;
+    QVERIFY(!GetSaveFileNameA(&request));
+    QCOMPARE(saveDialogs.Seen(), 2);
+  }
+
+ private:
+  static QStringList VisibleTexts(QFileDialog* dialog) {
+    QStringList texts;
+    auto add = [&texts](const QString& text) {
+      if (!text.isEmpty()) texts << text;
+    };
+    for (QLabel* label : dialog->findChildren<QLabel*>()) {
+      if (label->isVisible()) add(label->text());
+    }
+    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+      if (!button->isVisible()) continue;
+      add(button->text());
+      add(button->toolTip());
+    }
+    for (QAction* action : dialog->findChildren<QAction*>()) add(action->text());
+    auto* details = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+    for (int column = 0; column < details->model()->columnCount(); ++column) {
+      add(details->model()->headerData(column, Qt::Horizontal).toString());
+    }
+    return texts;
+  }
+};
+
+QTEST_MAIN(SaveReportTest)
+#include "save_report_test.moc"
