@@ -13,12 +13,35 @@ add_library(ombrix_app STATIC
 target_include_directories(ombrix_app PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(ombrix_app PUBLIC ombrix_report ombrix_win32)
 
-# The templates and the menu, compiled into each executable that runs the
-# dialog (a resource object in a library would be left out).
+# The icon, the templates, the menu and the version information, compiled
+# into each executable that runs the dialog (a resource object in a library
+# would be left out).
 add_library(ombrix_app_resources OBJECT app/ombrix.rc)
 
 # WinMain is compiled into each executable: the run-time library's main(),
 # which calls it, comes after the program's libraries on the link line.
 add_executable(Ombrix WIN32 app/main.cpp)
 target_link_libraries(Ombrix PRIVATE ombrix_app_resources ombrix_app)
+
+# No Windows of today has a viewer for WinHelp files, and no tool here makes
+# one: the help goes next to Ombrix.exe as an HTML page for a browser.
+set(OMBRIX_HELP_PAGE ${CMAKE_BINARY_DIR}/Ombrix.html)
+add_custom_command(
+  OUTPUT ${OMBRIX_HELP_PAGE}
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/app/help/ombrix_help.html
+          ${OMBRIX_HELP_PAGE}
+  DEPENDS app/help/ombrix_help.html
+  COMMENT "Copying the help page"
+  VERBATIM)
+add_custom_target(ombrix_help_page ALL DEPENDS ${OMBRIX_HELP_PAGE})
+
+# One folder, Ombrix.exe and Ombrix.html side by side; cpack in the build
+# folder packs it as Ombrix-<version>-win64.zip.
 install(TARGETS Ombrix RUNTIME DESTINATION .)
+install(FILES ${OMBRIX_HELP_PAGE} DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME Ombrix)
+set(CPACK_PACKAGE_FILE_NAME Ombrix-${PROJECT_VERSION}-win64)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
