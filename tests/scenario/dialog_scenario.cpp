@@ -2,13 +2,17 @@
 // the program runs from its WinMain, with the real MainDialogProc, and inside
 // the dialog's modal loop the scenario types dates, presses OK, reads the
 // report view back as the program reads it (GetDlgItemTextA) and compares it
-// byte for byte with the report composed for the same date, answers the date
-// error box, resizes the dialog, and closes it. The program's result must be
-// 1. Prints one line per check; exits with 0 when all passed.
+// byte for byte with the report composed for the same date, saves it through
+// the save dialog, answers the date error box, resizes the dialog, and closes
+// it. The program's result must be 1. Prints one line per check; exits with
+// 0 when all passed.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "app/handles.h"
@@ -43,6 +47,10 @@ struct AnsweredBox {
   std::string text;
 };
 AnsweredBox ErrorBox;
+
+// While not empty, the save dialog is answered with this path.
+std::string SavePath;
+int SaveDialogs = 0;
 
 void Check(bool passed, const std::string& what) {
   std::printf("%s: %s\n", passed ? "ok" : "FAILED", what.c_str());
@@ -145,6 +153,33 @@ void CheckReport() {
         "the report shows \"Kamtšatka\"");
 }
 
+std::string FileBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return "(no file)";
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+// The saved file holds the bytes the program reads from the report view:
+// code page 1257 and CR LF, whatever the system's code page.
+void CheckSave() {
+  std::string path = (std::filesystem::temp_directory_path() / "ombrix-scenario.txt").string();
+  std::error_code ignored;
+  std::filesystem::remove(path, ignored);
+  SavePath = path;
+  PressButton(MainDialog, IDC_SAVE_BUTTON);
+  SavePath.clear();
+  Check(SaveDialogs == 1,
+        "saving shows one save dialog (" + std::to_string(SaveDialogs) + " seen)");
+  std::string saved = FileBytes(path);
+  CheckSame(saved, ItemText(IDC_REPORT_VIEW), "the saved file holds the report view's bytes");
+  Check(saved.find("Kamt\xF0"
+                   "atka") != std::string::npos,
+        "the saved file has \"Kamtšatka\" in code page 1257");
+  std::filesystem::remove(path, ignored);
+}
+
 void CheckRejectedDate() {
   std::string before = ItemText(IDC_REPORT_VIEW);
   SetDlgItemTextA(MainDialog, IDC_BIRTH_DATE_INPUT, kRejectedDate);
@@ -208,12 +243,14 @@ void Act() {
   CheckStart();
   CheckLetters();
   CheckReport();
+  CheckSave();
   CheckRejectedDate();
   CheckResize();
   PressCloseBox(MainDialog);
 }
 
 void Watch() {
+  if (!SavePath.empty() && AnswerSaveDialog(MainDialog, SavePath)) ++SaveDialogs;
   std::string caption;
   std::string text;
   if (AnswerMessageBox(MainDialog, &caption, &text)) {

@@ -32,4 +32,8 @@ std::string ShownText(HWND dialog, int id);
 // (UTF-8, LF line ends), presses its OK button and returns true.
 bool AnswerMessageBox(HWND owner, std::string* caption, std::string* text);
 
+// When a save dialog owned by owner is shown, types the path (ASCII) as the
+// file name, presses its Save button and returns true.
+bool AnswerSaveDialog(HWND owner, const std::string& path);
+
 #endif

@@ -5,7 +5,10 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QTimer>
 
 #include "app/handles.h"
@@ -70,7 +73,9 @@ std::string ShownText(HWND dialog, int id) {
 bool AnswerMessageBox(HWND owner, std::string* caption, std::string* text) {
   for (QWidget* window : QApplication::topLevelWidgets()) {
     auto* box = qobject_cast<QDialog*>(window);
-    if (box == nullptr || !box->isVisible() || box->parentWidget() != owner->widget->window()) {
+    bool qtOwn = qobject_cast<QFileDialog*>(window) || qobject_cast<QMessageBox*>(window);
+    if (box == nullptr || qtOwn || !box->isVisible() ||
+        box->parentWidget() != owner->widget->window()) {
       continue;
     }
     *caption = box->windowTitle().toStdString();
@@ -80,6 +85,21 @@ bool AnswerMessageBox(HWND owner, std::string* caption, std::string* text) {
       *text += (text->empty() ? "" : "\n") + label->text().toStdString();
     }
     box->accept();
+    return true;
+  }
+  return false;
+}
+
+bool AnswerSaveDialog(HWND owner, const std::string& path) {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    auto* dialog = qobject_cast<QFileDialog*>(window);
+    if (dialog == nullptr || !dialog->isVisible() ||
+        dialog->parentWidget() != owner->widget->window()) {
+      continue;
+    }
+    dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+        ->setText(QString::fromStdString(path));
+    static_cast<QDialog*>(dialog)->accept();  // QFileDialog's, which takes the typed name
     return true;
   }
   return false;

@@ -12,11 +12,15 @@ namespace {
 constexpr UINT kActPeriodMs = 10;
 constexpr UINT kWatchPeriodMs = 20;
 constexpr int kTextSize = 65536;
+// The file name box of the common file dialogs: the combo box of the
+// Explorer-style dialog, or the edit box of the older one.
+constexpr int kFileNameIds[] = {0x047C, 0x0480};
 
 void (*ActStep)();
 void (*WatchStep)();
 UINT_PTR ActTimer;
 HWND AnsweredBox;
+HWND AnsweredSaveDialog;
 
 std::string Utf8(const wchar_t* text) {
   int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
@@ -50,20 +54,41 @@ void CALLBACK WatchDialogs(HWND, UINT, UINT_PTR, DWORD) {
   WatchStep();
 }
 
+HWND FileNameBox(HWND dialog) {
+  for (int id : kFileNameIds) {
+    if (HWND box = GetDlgItem(dialog, id)) return box;
+  }
+  return nullptr;
+}
+
 struct BoxSearch {
   HWND owner;
+  bool fileDialog;  // the save dialog, or else a message box
   HWND box;
 };
 
-// A shown dialog box ("#32770") that the owner owns: the message box.
+// A shown dialog box ("#32770") that the owner owns, of the kind searched.
 BOOL CALLBACK FindOwnedBox(HWND window, LPARAM lParam) {
   BoxSearch* search = reinterpret_cast<BoxSearch*>(lParam);
   if (window != search->owner && GetWindow(window, GW_OWNER) == search->owner &&
-      IsWindowVisible(window) && IsOfClass(window, "#32770")) {
+      IsWindowVisible(window) && IsOfClass(window, "#32770") &&
+      (FileNameBox(window) != nullptr) == search->fileDialog) {
     search->box = window;
     return FALSE;
   }
   return TRUE;
+}
+
+HWND FindOwnedBox(HWND owner, bool fileDialog) {
+  if (owner == nullptr) return nullptr;
+  BoxSearch search = {owner, fileDialog, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), FindOwnedBox, reinterpret_cast<LPARAM>(&search));
+  return search.box;
+}
+
+void PressOk(HWND dialog) {
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
 }
 
 // Its static controls that hold text, in order; one line each.
@@ -107,15 +132,21 @@ std::string ShownText(HWND dialog, int id) {
 }
 
 bool AnswerMessageBox(HWND owner, std::string* caption, std::string* text) {
-  if (owner == nullptr) return false;
-  BoxSearch search = {owner, nullptr};
-  EnumThreadWindows(GetCurrentThreadId(), FindOwnedBox, reinterpret_cast<LPARAM>(&search));
-  if (search.box == nullptr || search.box == AnsweredBox) return false;
-  AnsweredBox = search.box;
-  *caption = WindowText(search.box);
+  HWND box = FindOwnedBox(owner, false);
+  if (box == nullptr || box == AnsweredBox) return false;
+  AnsweredBox = box;
+  *caption = WindowText(box);
   text->clear();
-  EnumChildWindows(search.box, CollectStaticText, reinterpret_cast<LPARAM>(text));
-  SendMessageA(search.box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(search.box, IDOK)));
+  EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(text));
+  PressOk(box);
+  return true;
+}
+
+bool AnswerSaveDialog(HWND owner, const std::string& path) {
+  HWND dialog = FindOwnedBox(owner, true);
+  if (dialog == nullptr || dialog == AnsweredSaveDialog) return false;
+  AnsweredSaveDialog = dialog;
+  SetWindowTextA(FileNameBox(dialog), path.c_str());
+  PressOk(dialog);
   return true;
 }
