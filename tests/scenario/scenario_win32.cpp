@@ -1,7 +1,7 @@
 // The dialog scenario's platform part on the Win32 API: thread timers, whose
 // WM_TIMER every modal loop dispatches, run the scenario and the watch; the
-// buttons, the close box and the message box are worked with messages, as
-// the mouse would work them.
+// buttons, the close box, the message box and the save dialog are worked with
+// messages, as the mouse and the keyboard would work them.
 #include <string>
 
 #include "app/handles.h"
