@@ -30,14 +30,14 @@ ResourceScript ProgramsScript() {
   return script;
 }
 
-const DialogSpec* DialogOf(const ResourceScript& script, int id) {
-  for (const DialogSpec& dialog : script.dialogs) {
+const DialogResource* DialogOf(const ResourceScript& script, int id) {
+  for (const DialogResource& dialog : script.dialogs) {
     if (dialog.id == id) return &dialog;
   }
   return nullptr;
 }
 
-std::string StringValue(const VersionInfoSpec& info, const std::string& key) {
+std::string StringValue(const VersionInfoResource& info, const std::string& key) {
   for (const auto& [name, text] : info.stringTables.at(0).values) {
     if (name == key) return text;
   }
@@ -48,7 +48,7 @@ TEST(ResourceScript, ReadsTheProgramsScript) {
   ResourceScript script = ProgramsScript();
 
   ASSERT_EQ(script.dialogs.size(), 2u);
-  const DialogSpec& dialog = script.dialogs[0];
+  const DialogResource& dialog = script.dialogs[0];
   EXPECT_EQ(dialog.id, 105);
   EXPECT_EQ(dialog.caption, "Ombrix");
   // WS_OVERLAPPEDWINDOW, WS_VISIBLE, DS_CENTER, DS_SETFOREGROUND, DS_3DLOOK,
@@ -82,7 +82,7 @@ TEST(ResourceScript, ReadsTheProgramsScript) {
   };
   ASSERT_EQ(dialog.controls.size(), std::size(controls));
   for (size_t i = 0; i < std::size(controls); ++i) {
-    const ControlSpec& got = dialog.controls[i];
+    const ControlResource& got = dialog.controls[i];
     const Expected& want = controls[i];
     EXPECT_EQ(got.id, want.id) << i;
     EXPECT_EQ(got.className, want.className) << i;
@@ -96,7 +96,7 @@ TEST(ResourceScript, ReadsTheProgramsScript) {
 
   ASSERT_EQ(script.menus.size(), 1u);
   std::string outline;
-  for (const MenuEntrySpec& e : script.menus[0].entries) {
+  for (const MenuEntryResource& e : script.menus[0].entries) {
     outline += std::string(e.level, ' ');
     if (e.kind == MenuEntryKind::Separator) {
       outline += "-\n";
@@ -132,7 +132,7 @@ TEST(ResourceScript, ReadsTheProgramsScript) {
 TEST(ResourceScript, ReadsTheAboutBoxTheIconAndTheVersion) {
   ResourceScript script = ProgramsScript();
 
-  const DialogSpec* about = DialogOf(script, 113);
+  const DialogResource* about = DialogOf(script, 113);
   ASSERT_NE(about, nullptr);
   EXPECT_EQ(about->caption, "Autor");
   // WS_POPUP, WS_VISIBLE, WS_CAPTION, DS_MODALFRAME, DS_CENTER, DS_SETFOREGROUND,
@@ -159,7 +159,7 @@ TEST(ResourceScript, ReadsTheAboutBoxTheIconAndTheVersion) {
   };
   ASSERT_EQ(about->controls.size(), std::size(controls));
   for (size_t i = 0; i < std::size(controls); ++i) {
-    const ControlSpec& got = about->controls[i];
+    const ControlResource& got = about->controls[i];
     const Expected& want = controls[i];
     EXPECT_EQ(got.id, want.id) << i;
     EXPECT_EQ(got.className, want.className) << i;
@@ -178,7 +178,7 @@ TEST(ResourceScript, ReadsTheAboutBoxTheIconAndTheVersion) {
   EXPECT_EQ(script.icons[0].bytes, FileBytes(kSourceDir + "/app/icon/ombrix.ico"));
 
   ASSERT_EQ(script.versionInfos.size(), 1u);
-  const VersionInfoSpec& info = script.versionInfos[0];
+  const VersionInfoResource& info = script.versionInfos[0];
   EXPECT_EQ(info.id, 1);
   EXPECT_EQ(info.fileFlags, 0u);
   EXPECT_EQ(info.fileOs, 0x00040004u);  // VOS_NT_WINDOWS32
@@ -206,7 +206,7 @@ TEST(ResourceScript, ShowsTheProjectsVersionEverywhere) {
   const std::string version = OMBRIX_VERSION;
   ResourceScript script = ProgramsScript();
   ASSERT_EQ(script.versionInfos.size(), 1u);
-  const VersionInfoSpec& info = script.versionInfos[0];
+  const VersionInfoResource& info = script.versionInfos[0];
   for (const uint16_t* numbers : {info.fileVersion, info.productVersion}) {
     std::string dotted = std::to_string(numbers[0]) + "." + std::to_string(numbers[1]);
     EXPECT_EQ(dotted, version);
@@ -215,7 +215,7 @@ TEST(ResourceScript, ShowsTheProjectsVersionEverywhere) {
   }
   EXPECT_EQ(StringValue(info, "FileVersion"), version);
   EXPECT_EQ(StringValue(info, "ProductVersion"), version);
-  const DialogSpec* about = DialogOf(script, 113);
+  const DialogResource* about = DialogOf(script, 113);
   ASSERT_NE(about, nullptr);
   EXPECT_EQ(about->controls.at(4).text, "Versioon " + version);
 }

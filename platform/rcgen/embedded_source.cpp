@@ -43,9 +43,9 @@ const char* KindName(MenuEntryKind kind) {
 }
 
 void WriteDialogs(std::ostringstream& out, const ResourceScript& script) {
-  for (const DialogSpec& dialog : script.dialogs) {
+  for (const DialogResource& dialog : script.dialogs) {
     out << "const EmbeddedControl kControls" << dialog.id << "[] = {\n";
-    for (const ControlSpec& c : dialog.controls) {
+    for (const ControlResource& c : dialog.controls) {
       out << "    {" << Literal(c.text) << ", " << c.id << ", " << Literal(c.className) << ", "
           << Hex(c.style) << ", " << Hex(c.exStyle) << ", " << c.x << ", " << c.y << ", " << c.cx
           << ", " << c.cy << "},\n";
@@ -53,7 +53,7 @@ void WriteDialogs(std::ostringstream& out, const ResourceScript& script) {
     out << "    {}};\n\n";
   }
   out << "const EmbeddedDialog kDialogs[] = {\n";
-  for (const DialogSpec& d : script.dialogs) {
+  for (const DialogResource& d : script.dialogs) {
     out << "    {" << d.id << ", " << d.x << ", " << d.y << ", " << d.cx << ", " << d.cy << ", "
         << Hex(d.style) << ", " << Hex(d.exStyle) << ", " << Literal(d.caption) << ", " << d.menuId
         << ", " << Literal(d.fontName) << ", " << d.fontPoints << ", " << d.fontWeight << ", "
@@ -64,16 +64,16 @@ void WriteDialogs(std::ostringstream& out, const ResourceScript& script) {
 }
 
 void WriteMenus(std::ostringstream& out, const ResourceScript& script) {
-  for (const MenuSpec& menu : script.menus) {
+  for (const MenuResource& menu : script.menus) {
     out << "const EmbeddedMenuEntry kEntries" << menu.id << "[] = {\n";
-    for (const MenuEntrySpec& e : menu.entries) {
+    for (const MenuEntryResource& e : menu.entries) {
       out << "    {" << e.level << ", " << KindName(e.kind) << ", " << Literal(e.text) << ", "
           << e.id << ", " << (e.grayed ? "true" : "false") << "},\n";
     }
     out << "    {}};\n\n";
   }
   out << "const EmbeddedMenu kMenus[] = {\n";
-  for (const MenuSpec& menu : script.menus) {
+  for (const MenuResource& menu : script.menus) {
     out << "    {" << menu.id << ", kEntries" << menu.id << ", " << menu.entries.size() << "},\n";
   }
   out << "    {}};\n\n";
@@ -81,7 +81,7 @@ void WriteMenus(std::ostringstream& out, const ResourceScript& script) {
 
 void WriteIcons(std::ostringstream& out, const ResourceScript& script) {
   constexpr size_t kBytesPerLine = 16;
-  for (const IconSpec& icon : script.icons) {
+  for (const IconResource& icon : script.icons) {
     out << "const unsigned char kIcon" << icon.id << "[] = {";
     for (size_t i = 0; i < icon.bytes.size(); ++i) {
       char byte[8];
@@ -91,7 +91,7 @@ void WriteIcons(std::ostringstream& out, const ResourceScript& script) {
     out << "};\n\n";
   }
   out << "const EmbeddedIcon kIcons[] = {\n";
-  for (const IconSpec& icon : script.icons) {
+  for (const IconResource& icon : script.icons) {
     out << "    {" << icon.id << ", kIcon" << icon.id << ", " << icon.bytes.size() << "},\n";
   }
   out << "    {}};\n\n";

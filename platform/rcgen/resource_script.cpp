@@ -199,12 +199,12 @@ class ScriptParser {
   }
 
   void Icon(int id, const Token& start) {
-    for (const IconSpec& other : script_.icons) {
+    for (const IconResource& other : script_.icons) {
       if (other.id == id) Fail(start, "icon " + std::to_string(id) + " is defined twice");
     }
     const Token& file = Peek();
     std::string name = TakeString("the icon file");
-    IconSpec icon{id, {}};
+    IconResource icon{id, {}};
     bool found = false;
     for (const std::string& dir : SearchFolders(true)) {
       if (ReadFile(dir + "/" + name, &icon.bytes)) {
@@ -219,7 +219,7 @@ class ScriptParser {
 
   void VersionInfo(int id, const Token& start) {
     if (!script_.versionInfos.empty()) Fail(start, "version information is defined twice");
-    VersionInfoSpec info{};
+    VersionInfoResource info{};
     info.id = id;
     while (!AtName("BEGIN")) {
       const Token& statement = Peek();
@@ -271,7 +271,7 @@ class ScriptParser {
     }
   }
 
-  void StringFileInfo(VersionInfoSpec* info) {
+  void StringFileInfo(VersionInfoResource* info) {
     static const std::regex kLanguageAndCodePage("[0-9A-Fa-f]{8}");
     ExpectName("BEGIN");
     while (!AtName("END")) {
@@ -295,7 +295,7 @@ class ScriptParser {
     cursor_.Take();
   }
 
-  void VarFileInfo(VersionInfoSpec* info) {
+  void VarFileInfo(VersionInfoResource* info) {
     ExpectName("BEGIN");
     while (!AtName("END")) {
       ExpectName("VALUE");
@@ -312,10 +312,10 @@ class ScriptParser {
   }
 
   void Dialog(int id, const Token& start) {
-    for (const DialogSpec& other : script_.dialogs) {
+    for (const DialogResource& other : script_.dialogs) {
       if (other.id == id) Fail(start, "dialog " + std::to_string(id) + " is defined twice");
     }
-    DialogSpec dialog{};
+    DialogResource dialog{};
     dialog.id = id;
     dialog.style = kWsPopup | kWsBorder | kWsSysMenu;
     dialog.x = TakeCoordinate();
@@ -364,7 +364,7 @@ class ScriptParser {
     script_.dialogs.push_back(dialog);
   }
 
-  void Font(DialogSpec* dialog) {
+  void Font(DialogResource* dialog) {
     dialog->fontPoints = static_cast<int>(TakeNumber("point size", 1, 32767));
     ExpectComma();
     dialog->fontName = TakeString("the typeface");
@@ -377,8 +377,8 @@ class ScriptParser {
     }
   }
 
-  ControlSpec Control() {
-    ControlSpec control{};
+  ControlResource Control() {
+    ControlResource control{};
     control.text = TakeString("the control text");
     ExpectComma();
     control.id = TakeId("control identifier");
@@ -399,16 +399,16 @@ class ScriptParser {
   }
 
   void Menu(int id, const Token& start) {
-    for (const MenuSpec& other : script_.menus) {
+    for (const MenuResource& other : script_.menus) {
       if (other.id == id) Fail(start, "menu " + std::to_string(id) + " is defined twice");
     }
-    MenuSpec menu{id, {}};
+    MenuResource menu{id, {}};
     MenuBlock(0, &menu);
     script_.menus.push_back(menu);
   }
 
   // BEGIN, the entries of one level, END.
-  void MenuBlock(int level, MenuSpec* menu) {
+  void MenuBlock(int level, MenuResource* menu) {
     ExpectName("BEGIN");
     while (!AtName("END")) {
       const Token& entry = Peek();
@@ -427,12 +427,12 @@ class ScriptParser {
     cursor_.Take();
   }
 
-  MenuEntrySpec MenuItem(int level) {
+  MenuEntryResource MenuItem(int level) {
     if (AtName("SEPARATOR")) {
       cursor_.Take();
       return {level, MenuEntryKind::Separator, "", 0, false};
     }
-    MenuEntrySpec item{level, MenuEntryKind::Item, TakeString("the item text"), 0, false};
+    MenuEntryResource item{level, MenuEntryKind::Item, TakeString("the item text"), 0, false};
     ExpectComma();
     item.id = TakeId("menu item identifier");
     while (cursor_.AtPunct(',')) {
@@ -448,7 +448,7 @@ class ScriptParser {
   void CheckReferences() const {
     for (const auto& [menuId, line] : menuReferences_) {
       bool found = false;
-      for (const MenuSpec& menu : script_.menus) found = found || menu.id == menuId;
+      for (const MenuResource& menu : script_.menus) found = found || menu.id == menuId;
       if (!found) {
         throw ScriptError(path_, line, "menu " + std::to_string(menuId) + " is not defined");
       }

@@ -29,7 +29,7 @@
 #include <string>
 #include <vector>
 
-struct ControlSpec {
+struct ControlResource {
   std::string text;
   int id;
   std::string className;
@@ -38,7 +38,7 @@ struct ControlSpec {
   int x, y, cx, cy;
 };
 
-struct DialogSpec {
+struct DialogResource {
   int id;
   int x, y, cx, cy;
   uint32_t style;
@@ -47,14 +47,14 @@ struct DialogSpec {
   int menuId;  // 0: no menu
   std::string fontName;
   int fontPoints, fontWeight, fontItalic, fontCharset;
-  std::vector<ControlSpec> controls;
+  std::vector<ControlResource> controls;
 };
 
 enum class MenuEntryKind { Popup, Item, Separator };
 
 // A menu is its entries in script order; level 0 is the menu bar, and a
 // popup's entries follow it one level deeper.
-struct MenuEntrySpec {
+struct MenuEntryResource {
   int level;
   MenuEntryKind kind;
   std::string text;
@@ -62,12 +62,12 @@ struct MenuEntrySpec {
   bool grayed;
 };
 
-struct MenuSpec {
+struct MenuResource {
   int id;
-  std::vector<MenuEntrySpec> entries;
+  std::vector<MenuEntryResource> entries;
 };
 
-struct IconSpec {
+struct IconResource {
   int id;
   std::string bytes;  // the whole .ico file
 };
@@ -79,7 +79,7 @@ struct VersionStrings {
   std::vector<std::pair<std::string, std::string>> values;
 };
 
-struct VersionInfoSpec {
+struct VersionInfoResource {
   int id;
   uint16_t fileVersion[4];
   uint16_t productVersion[4];
@@ -89,10 +89,10 @@ struct VersionInfoSpec {
 };
 
 struct ResourceScript {
-  std::vector<DialogSpec> dialogs;
-  std::vector<MenuSpec> menus;
-  std::vector<IconSpec> icons;
-  std::vector<VersionInfoSpec> versionInfos;
+  std::vector<DialogResource> dialogs;
+  std::vector<MenuResource> menus;
+  std::vector<IconResource> icons;
+  std::vector<VersionInfoResource> versionInfos;
 };
 
 // Reads the script at path; includes in angle brackets are looked for in
