@@ -31,6 +31,30 @@ Selection SelectionOf(WPARAM wParam, LPARAM lParam, int length) {
   return {false, std::min(start, end), std::max(start, end)};
 }
 
+// The undo and clipboard messages, which both editors answer alike; false
+// for any other message.
+template <typename Editor>
+bool UndoOrClipboard(Editor* editor, UINT message, LRESULT* result) {
+  *result = 0;
+  switch (message) {
+    case WM_UNDO:
+      editor->undo();
+      *result = TRUE;
+      return true;
+    case WM_CUT:
+      editor->cut();
+      return true;
+    case WM_COPY:
+      editor->copy();
+      return true;
+    case WM_PASTE:
+      editor->paste();
+      return true;
+    default:
+      return false;
+  }
+}
+
 class LineEdit : public ControlWidget<QLineEdit>, public HWND__ {
  public:
   LineEdit(DialogWindow* dialog, const EmbeddedControl& control)
@@ -46,19 +70,9 @@ class LineEdit : public ControlWidget<QLineEdit>, public HWND__ {
   void SetText(const QString& text) override { setText(WithLfLineEnds(text).section('\n', 0, 0)); }
 
   LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam) override {
+    LRESULT result;
+    if (UndoOrClipboard(this, message, &result)) return result;
     switch (message) {
-      case WM_UNDO:
-        undo();
-        return TRUE;
-      case WM_CUT:
-        cut();
-        return 0;
-      case WM_COPY:
-        copy();
-        return 0;
-      case WM_PASTE:
-        paste();
-        return 0;
       case WM_CLEAR:
         if (hasSelectedText()) del();
         return 0;
@@ -104,19 +118,9 @@ class TextEditor : public ControlWidget<QPlainTextEdit>, public HWND__ {
   void SetText(const QString& text) override { setPlainText(WithLfLineEnds(text)); }
 
   LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam) override {
+    LRESULT result;
+    if (UndoOrClipboard(this, message, &result)) return result;
     switch (message) {
-      case WM_UNDO:
-        undo();
-        return TRUE;
-      case WM_CUT:
-        cut();
-        return 0;
-      case WM_COPY:
-        copy();
-        return 0;
-      case WM_PASTE:
-        paste();
-        return 0;
       case WM_CLEAR: {
         QTextCursor cursor = textCursor();
         cursor.removeSelectedText();
