@@ -4,6 +4,7 @@
 // commands it receives.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -164,6 +165,41 @@ class MainDialogTest : public QObject {
     QCOMPARE(caption, QString("Viga"));
     QCOMPARE(text, expected);
     QVERIFY(text.startsWith("Kontrolli kuupäeva, ma ei suuda sealt vajalikku välja lugeda.\n"));
+  }
+
+  // Whatever a person pastes into the date input gets one clear answer:
+  // the report of the date the input holds, or the error box with the view
+  // left as it was.
+  void anythingPastedIntoTheDateInputGetsAClearAnswer_data() {
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("nothing") << QString() << false;
+    QTest::newRow("100,000 digits") << QString(100000, '9') << false;
+    QTest::newRow("date, then 99,990 blanks") << "27.10.1980" + QString(99990, ' ') << true;
+    QTest::newRow("Cyrillic month") << QString("27. Октябрь 1980") << false;
+    QTest::newRow("emoji year") << QString("27.10.\U0001F600") << false;
+    QTest::newRow("line breaks") << QString("27.\n10.\n1980") << true;
+    QTest::newRow("TAB first") << QString("\t27.10.1980") << true;
+    QTest::newRow("negative year") << QString("1. jaanuar -9999") << true;
+  }
+
+  void anythingPastedIntoTheDateInputGetsAClearAnswer() {
+    QFETCH(QString, pasted);
+    QFETCH(bool, accepted);
+    WindowWatcher<QDialog> boxes{OpenMessageBox,
+                                 [](QDialog* box) { QTest::keyClick(box, Qt::Key_Return); }};
+    RunMainDialog([&](HWND dialog) {
+      QLineEdit* input = DateInput(dialog);
+      input->setFocus();
+      input->selectAll();
+      QApplication::clipboard()->setText(pasted);
+      input->paste();
+      QTest::keyClick(input, Qt::Key_Return);
+      QByteArray held = ItemText(dialog, IDC_BIRTH_DATE_INPUT);
+      QByteArray expected = accepted ? ComposedReport(held.left(255).constData()) : Table(8000);
+      QCOMPARE(ItemText(dialog, IDC_REPORT_VIEW), expected);
+    });
+    QCOMPARE(boxes.Seen(), accepted ? 0 : 1);
   }
 
   void growingMovesAndSizesExactlyTheRightControls_data() {
