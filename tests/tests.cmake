@@ -21,7 +21,8 @@ add_executable(core_tests
   tests/previous_life_test.cpp
   tests/whole_report_test.cpp
   tests/date_space_test.cpp
-  tests/kb_catalogue_test.cpp)
+  tests/kb_catalogue_test.cpp
+  tests/kb_phrases_test.cpp)
 target_link_libraries(core_tests PRIVATE ombrix_report GTest::gtest_main)
 include(tests/scenario/scenario.cmake)
 
@@ -50,6 +51,12 @@ add_test(NAME install_tests
 add_test(NAME kb_convert_tests
   COMMAND ${CMAKE_COMMAND} -E env KB_CONVERT=$<TARGET_FILE:kb_convert>
           bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/kb_convert_test.sh)
+
+# Every word of the tables against Debian's Estonian dictionary and the
+# allow-list tables/kb/spelling-allow.list.
+add_test(NAME kb_spelling_tests
+  COMMAND ${CMAKE_COMMAND} -E env KB_DIR=${CMAKE_CURRENT_SOURCE_DIR}/tables/kb
+          bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/kb_spelling_test.sh)
 
 add_executable(resource_script_tests tests/resource_script_test.cpp)
 target_link_libraries(resource_script_tests PRIVATE ombrix_rcscript GTest::gtest_main)

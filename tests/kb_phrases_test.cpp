@@ -1,0 +1,147 @@
+// No two tables that one report prints together share a run of five words,
+// so a reader never meets the same sentence twice in one reading. A table
+// may repeat its own frame; the fixed rows may share what they must.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "tables/code_page.h"
+#include "tables/embedded_tables.h"
+#include "tests/kb_fixed_rows.h"
+
+namespace {
+
+constexpr int kRunLength = 5;
+
+// One report prints one root-number table (10 to 90), one life-path table
+// (1010 to 1220) and rows of all of these. The introduction 8000 is shown
+// only until the first report replaces it, the date errors 31000 in a
+// message box of their own, and the matrices 7001 to 7003 never.
+const std::vector<int> kSectionTables = {5,    2000, 2005, 3000, 3005, 4000, 4005, 5000,
+                                         5005, 6000, 7000, 7010, 7020, 7030, 7040, 7050};
+
+std::vector<int> RootTables() {
+  std::vector<int> ids;
+  for (int n = 1; n <= 9; ++n) ids.push_back(10 * n);
+  return ids;
+}
+
+std::vector<int> LifePathTables() {
+  std::vector<int> ids;
+  for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22}) ids.push_back(1000 + 10 * n);
+  return ids;
+}
+
+// Code page 1257: the Estonian capitals and their small letters.
+char LowerCase(char c) {
+  switch (static_cast<unsigned char>(c)) {
+    case 0xD5:
+      return static_cast<char>(0xF5);  // Õ
+    case 0xC4:
+      return static_cast<char>(0xE4);  // Ä
+    case 0xD6:
+      return static_cast<char>(0xF6);  // Ö
+    case 0xDC:
+      return static_cast<char>(0xFC);  // Ü
+    case 0xD0:
+      return static_cast<char>(0xF0);  // Š
+    case 0xDE:
+      return static_cast<char>(0xFE);  // Ž
+    default:
+      return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
+}
+
+bool IsWordCharacter(char c) {
+  return std::isalnum(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0xC0;
+}
+
+// The table's text with its fixed rows cut out, so that no run spans them.
+std::string FreeText(int id) {
+  const EmbeddedTable* table = FindEmbeddedTable(id);
+  std::string text = table ? std::string(table->bytes, static_cast<size_t>(table->size)) : "";
+  for (const FixedRow& row : kFixedRows) {
+    if (row.table != id) continue;
+    std::string fixed = CodePageFromUtf8(row.text);
+    size_t at = text.find(fixed);
+    if (at != std::string::npos) text.replace(at, fixed.size(), "\n");
+  }
+  return text;
+}
+
+// Every run of five words that stands within one line. Words are runs of
+// letters and digits compared in lower case; blanks, punctuation and "%" only
+// separate them.
+std::set<std::string> Runs(int id) {
+  std::set<std::string> runs;
+  std::string text = FreeText(id);
+  size_t line_start = 0;
+  while (line_start < text.size()) {
+    size_t line_end = text.find_first_of("\r\n", line_start);
+    if (line_end == std::string::npos) line_end = text.size();
+    std::vector<std::string> words;
+    std::string word;
+    for (size_t i = line_start; i <= line_end; ++i) {
+      if (i < line_end && IsWordCharacter(text[i])) {
+        word += LowerCase(text[i]);
+      } else if (!word.empty()) {
+        words.push_back(word);
+        word.clear();
+      }
+    }
+    for (size_t i = 0; i + kRunLength <= words.size(); ++i) {
+      std::string run = words[i];
+      for (int k = 1; k < kRunLength; ++k) run += " " + words[i + k];
+      runs.insert(run);
+    }
+    line_start = line_end + 1;
+  }
+  return runs;
+}
+
+void ExpectNoRunInCommon(int first, int second) {
+  std::set<std::string> theirs = Runs(second);
+  std::string shared;
+  for (const std::string& run : Runs(first)) {
+    if (theirs.count(run) != 0) shared += "\n  \"" + Utf8FromCodePage(run) + "\"";
+  }
+  EXPECT_TRUE(shared.empty()) << "tables " << first << " and " << second << " share:" << shared;
+}
+
+TEST(KbPhrases, RootAndLifePathTablesShareNoRun) {
+  for (int root : RootTables()) {
+    for (int path : LifePathTables()) ExpectNoRunInCommon(root, path);
+  }
+}
+
+TEST(KbPhrases, RootAndLifePathTablesShareNoRunWithTheSections) {
+  for (const std::vector<int>& group : {RootTables(), LifePathTables()}) {
+    for (int whole : group) {
+      for (int section : kSectionTables) ExpectNoRunInCommon(whole, section);
+    }
+  }
+}
+
+TEST(KbPhrases, SectionTablesShareNoRun) {
+  for (size_t i = 0; i < kSectionTables.size(); ++i) {
+    for (size_t j = i + 1; j < kSectionTables.size(); ++j) {
+      ExpectNoRunInCommon(kSectionTables[i], kSectionTables[j]);
+    }
+  }
+}
+
+// The check itself: a run shared across tables is found in lower case and
+// through punctuation, and a fixed row is left out.
+TEST(KbPhrases, RunsAreWordsInLowerCase) {
+  std::set<std::string> runs = Runs(5);
+  EXPECT_EQ(runs.count(CodePageFromUtf8("sünnikuupäev annab lisaks järgnevaid omadusi")), 0u);
+  EXPECT_FALSE(Runs(1010).empty());
+  for (const std::string& run : Runs(1010)) {
+    EXPECT_EQ(run.find_first_of(".,:;-%\tABCDEFGHIJKLMNOPQRSTUVWXYZ"), std::string::npos) << run;
+  }
+}
+
+}  // namespace
