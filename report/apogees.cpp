@@ -20,6 +20,10 @@ int32_t ApogeeEndAge(BirthDate date, int k) {
   return 27 + 9 * k - LifePathDigit(date);
 }
 
+int32_t ApogeeLineAge(BirthDate date, int k) {
+  return ApogeeEndAge(date, k < 4 ? k : 3);
+}
+
 int32_t ApogeeNumber(BirthDate date, int k) {
   int32_t day = ReduceNumber(date.day);
   int32_t month = ReduceNumber(date.month);
@@ -44,8 +48,7 @@ void AppendApogees(BirthDate date) {
     if (k > 1) LoadTextTable(TableText, kTextBufferSize, kApogeeTableId);
     FetchKeyedLine(kPeriodKeys[k - 1]);
     JoinKeyedLine(kNumberKeys[k - 1]);
-    // The fourth apogee's line names the age at which the third one ends.
-    AppendFormattedLine(ApogeeEndAge(date, k < 4 ? k : 3), ApogeeNumber(date, k));
+    AppendFormattedLine(ApogeeLineAge(date, k), ApogeeNumber(date, k));
     AppendToReport("\r\n");
     AppendMeaning(kApogeeMeaningTableId, k, ApogeeNumber(date, k));
     AppendToReport("\r\n\r\n");

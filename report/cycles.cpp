@@ -35,6 +35,10 @@ int32_t SecondCycleStartYear(BirthDate date) {
   return daysBefore < daysAfter ? early : late;  // a tie goes to the later year
 }
 
+int32_t ThirdCycleStartYear(BirthDate date) {
+  return SecondCycleStartYear(date) + kCycleYears;
+}
+
 int32_t FirstCycleNumber(BirthDate date) {
   return ReduceNumber(date.month);
 }
@@ -48,7 +52,6 @@ int32_t ThirdCycleNumber(BirthDate date) {
 }
 
 void AppendCycles(BirthDate date) {
-  int32_t startYear = SecondCycleStartYear(date);
   BeginSection(kCycleTableId);
   FetchKeyedLine("\r\n1");
   AppendFormattedLine(FirstCycleNumber(date));
@@ -58,14 +61,14 @@ void AppendCycles(BirthDate date) {
 
   LoadTextTable(TableText, kTextBufferSize, kCycleTableId);
   FetchKeyedLine("\r\n2");
-  AppendFormattedLine(startYear, SecondCycleNumber(date));
+  AppendFormattedLine(SecondCycleStartYear(date), SecondCycleNumber(date));
   AppendToReport("\r\n");
   AppendMeaning(kCycleMeaningTableId, 2, SecondCycleNumber(date));
   AppendToReport("\r\n\r\n");
 
   LoadTextTable(TableText, kTextBufferSize, kCycleTableId);
   FetchKeyedLine("\r\n3");
-  AppendFormattedLine(startYear + kCycleYears, ThirdCycleNumber(date));
+  AppendFormattedLine(ThirdCycleStartYear(date), ThirdCycleNumber(date));
   AppendToReport("\r\n");
   AppendMeaning(kCycleMeaningTableId, 3, ThirdCycleNumber(date));
   AppendToReport("\r\n\r\n");

@@ -86,14 +86,21 @@ void AppendSex(const PreviousLife* life) {
   AppendToReport("\r\n\r\n");
 }
 
-// A block of a heading and the entry of a letter and a number.
-void AppendLetterEntry(int tableId, const char* letter, int32_t n) {
+// A block of a heading and the entry of the row labelled label.
+void AppendEntry(int tableId, const char* label) {
   LoadTextTable(TableText, kTextBufferSize, tableId);
   AppendKeyedLine("\r\n0");
   AppendToReport("\r\n");
-  FormLetterKey(letter, n);
+  FormatArg arg = TextArg(label);
+  FormKey("\r\n%s", &arg, 1);
   AppendKeyedLine(KeyText);
   AppendToReport("\r\n\r\n");
+}
+
+// The label of an entry: a letter and a number, as "R5".
+void FormatLabel(const char* letter, int32_t n, char* dest) {
+  FormatArg args[] = {TextArg(letter), NumberArg(n)};
+  FormatText(dest, kFieldTextSize, "%s%li", args, 2);
 }
 
 // The place table's texts hold no digits, so the bare place number first
@@ -112,16 +119,20 @@ void AppendPlace(const PreviousLife* life) {
 
 // The year stands in the birth month's row under the column of the year
 // letter in the header row; the header's label "0" is the first zero of the
-// table. The year is printed as stored.
-void AppendPastBirthYear(const PreviousLife* life, int32_t month) {
+// table. The year is kept as stored.
+void FindPastBirthYear(const PreviousLife* life, int32_t month, char* dest) {
+  LoadTextTable(TableText, kTextBufferSize, kPastYearTableId);
+  int yearColumn = ColumnOfValue(TableText, "0", life->yearLetter, 1);
+  FormNumberKey("\r\n%li", month);
+  FieldOfKeyedLine(dest, kFieldTextSize, TableText, KeyText, yearColumn);
+}
+
+void AppendPastBirthYear(const char* year) {
   LoadTextTable(TableText, kTextBufferSize, kPastYearTableId);
   AppendKeyedLine("\r\nT1");
   AppendToReport("\r\n");
-  int yearColumn = ColumnOfValue(TableText, "0", life->yearLetter, 1);
-  FormNumberKey("\r\n%li", month);
-  FieldOfKeyedLine(ScratchLine, kTextBufferSize, TableText, KeyText, yearColumn);
   LineAfterKey(KeyText, kKeyTextSize, TableText, "\r\nT2", " ");
-  FormatArg arg = TextArg(ScratchLine);
+  FormatArg arg = TextArg(year);
   FormatText(TableText, kTextBufferSize, KeyText, &arg, 1);
   AppendToReport(TableText);
   AppendToReport("\r\n\r\n");
@@ -154,8 +165,12 @@ int DecidePreviousLife(BirthDate date, PreviousLife* life) {
   return 0;
 }
 
+int32_t PlaceNumberValue(const PreviousLife* life) {
+  return std::atoi(life->placeNumber);
+}
+
 int32_t TraitVariant(const PreviousLife* life) {
-  return 2 - std::atoi(life->placeNumber) % 2;
+  return 2 - PlaceNumberValue(life) % 2;
 }
 
 char DayBand(int32_t day) {
@@ -164,14 +179,23 @@ char DayBand(int32_t day) {
   return 'C';
 }
 
+void ChoosePreviousLifeRows(BirthDate date, const PreviousLife* life, PreviousLifeRows* rows) {
+  FormatLabel(life->groupLetter, life->letterColumn, rows->profession);
+  FormatLabel(life->typeLetter, TraitVariant(life), rows->trait);
+  FindPastBirthYear(life, date.month, rows->pastBirthYear);
+  const char band[] = {DayBand(date.day), '\0'};
+  FormatLabel(band, life->dayColumn, rows->task);
+}
+
 void AppendPreviousLife(BirthDate date) {
   PreviousLife life;
   if (DecidePreviousLife(date, &life) != 0) return;
+  PreviousLifeRows rows;
+  ChoosePreviousLifeRows(date, &life, &rows);
   AppendSex(&life);
-  AppendLetterEntry(kProfessionTableId, life.groupLetter, life.letterColumn);
-  AppendLetterEntry(kTraitTableId, life.typeLetter, TraitVariant(&life));
+  AppendEntry(kProfessionTableId, rows.profession);
+  AppendEntry(kTraitTableId, rows.trait);
   AppendPlace(&life);
-  AppendPastBirthYear(&life, date.month);
-  const char band[] = {DayBand(date.day), '\0'};
-  AppendLetterEntry(kTaskTableId, band, life.dayColumn);
+  AppendPastBirthYear(rows.pastBirthYear);
+  AppendEntry(kTaskTableId, rows.task);
 }

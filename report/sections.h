@@ -38,6 +38,9 @@ void AppendLifePath(BirthDate date);
 // Age at which apogee k (1-3) ends; the fourth lasts from the end of the
 // third to the end of life.
 int32_t ApogeeEndAge(BirthDate date, int k);
+// The age the line of apogee k (1-4) names: its end age, and for the fourth
+// the end of the third, from where it lasts.
+int32_t ApogeeLineAge(BirthDate date, int k);
 // Number of apogee k (1-4): 1-9 or 11 for years of 1 and above.
 int32_t ApogeeNumber(BirthDate date, int k);
 void AppendApogees(BirthDate date);
@@ -54,6 +57,7 @@ void AppendBirthdayGift(BirthDate date);
 // The second cycle starts on 1 January of this year, the third on 1 May
 // 28 years later.
 int32_t SecondCycleStartYear(BirthDate date);
+int32_t ThirdCycleStartYear(BirthDate date);
 int32_t FirstCycleNumber(BirthDate date);
 int32_t SecondCycleNumber(BirthDate date);
 int32_t ThirdCycleNumber(BirthDate date);
@@ -97,10 +101,25 @@ int32_t FoldedYear(int32_t year);
 // Fills life; -1 when the year letter or the birth day is not found, and
 // then the reading is left out.
 int DecidePreviousLife(BirthDate date, PreviousLife* life);
+// The place number read as a decimal number.
+int32_t PlaceNumberValue(const PreviousLife* life);
 // 1 for an odd place number, 2 for an even one.
 int32_t TraitVariant(const PreviousLife* life);
 // 'A' for days 1-11, 'B' for 12-21, 'C' for 22-31.
 char DayBand(int32_t day);
+
+// The rows the reading shows, by their labels: the profession ("R5", group
+// letter and letter column), the trait ("F1", type letter and trait variant)
+// and the task ("C2", day band and day column); and the presumed birth year
+// as its table holds it.
+struct PreviousLifeRows {
+  char profession[kFieldTextSize];
+  char trait[kFieldTextSize];
+  char pastBirthYear[kFieldTextSize];
+  char task[kFieldTextSize];
+};
+// Fills rows from the deciding values; uses TableText for the year table.
+void ChoosePreviousLifeRows(BirthDate date, const PreviousLife* life, PreviousLifeRows* rows);
 void AppendPreviousLife(BirthDate date);
 
 #endif
