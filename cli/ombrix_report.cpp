@@ -1,23 +1,27 @@
 // ombrix-report: the report of a birth date on standard output, for scripts
 // and tests.
 //
-//   ombrix-report [--raw] [DATE]   the report of DATE ("27. Oktoober 1980")
-//   ombrix-report --table ID       the exact bytes of a knowledge-base table
+//   ombrix-report [--raw | --json] [--] [DATE]   the report of DATE
+//   ombrix-report --table ID                     the bytes of a table
 //
 // DATE is UTF-8, as typed into the window's date input. The report is printed
 // as UTF-8 with LF line ends; --raw prints the exact bytes the program
-// composes and saves (code page 1257, CR LF). A rejected date prints the
-// error box's caption and message on standard error and exits with 2.
+// composes and saves (code page 1257, CR LF); --json prints the numbers of
+// the reading as one JSON object. A rejected date prints the error box's
+// caption and message on standard error and exits with 2, as does a wrong
+// command line; output that cannot be written completely exits with 1.
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
 #endif
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "cli/reading_json.h"
 #include "date/birth_date.h"
 #include "report/report.h"
 #include "tables/buffers.h"
@@ -29,16 +33,22 @@ namespace {
 constexpr const char* kDefaultDate = "27. Oktoober 1980";
 constexpr const char* kVersion = "1.0";
 constexpr int kUsageError = 2;
+constexpr int kWriteError = 1;
 
-const char kUsage[] =
-    "Usage: ombrix-report [--raw] [DATE]\n"
-    "       ombrix-report --table ID\n"
+const char kSynopsis[] =
+    "Usage: ombrix-report [--raw | --json] [--] [DATE]\n"
+    "       ombrix-report --table ID\n";
+const char kOptions[] =
     "Prints the numerology report of DATE (default \"27. Oktoober 1980\"),\n"
     "typed as in the program's date input: day, month, full year.\n"
     "  --raw       print the exact bytes (code page 1257, CR LF line ends)\n"
+    "  --json      print the numbers of the reading as one JSON object\n"
     "  --table ID  print the exact bytes of knowledge-base table ID\n"
     "  --help      show this help\n"
-    "  --version   show the version\n";
+    "  --version   show the version\n"
+    "  --          end of the options: a DATE may follow\n";
+
+enum class Output { kTerminal, kRaw, kJson };
 
 // UTF-8 with LF line ends, as a terminal wants it.
 std::string ForTerminal(const std::string& text) {
@@ -63,6 +73,28 @@ int Fail(const std::string& message) {
   return kUsageError;
 }
 
+int FailWithUsage(const std::string& message) {
+  Fail(message);
+  std::fputs(kSynopsis, stderr);
+  return kUsageError;
+}
+
+// Standard output is buffered: a full disk or a closed file shows only once
+// it is flushed and closed, and a command whose output is cut short must
+// not report success.
+int FinishOutput(int status) {
+  bool failed = std::ferror(stdout) != 0;
+  int error = errno;
+  if (std::fclose(stdout) != 0) {
+    failed = true;
+    error = errno;
+  }
+  if (!failed) return status;
+  std::fprintf(stderr, "ombrix-report: the output could not be written completely%s%s\n",
+               error != 0 ? ": " : "", error != 0 ? std::strerror(error) : "");
+  return kWriteError;
+}
+
 int PrintTable(const char* idText) {
   char* end = nullptr;
   long id = std::strtol(idText, &end, 10);
@@ -75,7 +107,7 @@ int PrintTable(const char* idText) {
   return 0;
 }
 
-int PrintReport(const char* dateUtf8, bool raw) {
+int PrintReport(const char* dateUtf8, Output output) {
   std::string date = CodePageFromUtf8(dateUtf8);
   BirthDate birthDate;
   if (ParseDateText(date.c_str(), &birthDate) != 0) {
@@ -84,20 +116,37 @@ int PrintReport(const char* dateUtf8, bool raw) {
     Write(stderr, ForTerminal(std::string(caption) + "\r\n" + ReportText + "\r\n"));
     return kUsageError;
   }
+  if (output == Output::kJson) {
+    Write(stdout, ReadingJson(birthDate) + "\n");
+    return 0;
+  }
   ComposeReport(birthDate);
-  Write(stdout, raw ? std::string(ReportText) : ForTerminal(ReportText));
+  Write(stdout, output == Output::kRaw ? std::string(ReportText) : ForTerminal(ReportText));
   return 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  bool raw = false;
+// A date never begins with a minus sign, so anything that does is an
+// option, until "--".
+int Run(int argc, char** argv) {
+  Output output = Output::kTerminal;
   const char* date = nullptr;
+  bool options = true;
   for (int i = 1; i < argc; ++i) {
     const char* arg = argv[i];
+    if (options && std::strcmp(arg, "--") == 0) {
+      options = false;
+      continue;
+    }
+    if (!options || arg[0] != '-' || arg[1] == '\0') {
+      if (date != nullptr) {
+        return Fail("only one date, in one argument (quote it: \"27. Oktoober 1980\")");
+      }
+      date = arg;
+      continue;
+    }
     if (std::strcmp(arg, "--help") == 0) {
-      std::fputs(kUsage, stdout);
+      std::fputs(kSynopsis, stdout);
+      std::fputs(kOptions, stdout);
       return 0;
     }
     if (std::strcmp(arg, "--version") == 0) {
@@ -108,15 +157,24 @@ int main(int argc, char** argv) {
       if (i + 2 != argc) return Fail("--table takes one identifier and nothing else");
       return PrintTable(argv[i + 1]);
     }
+    Output chosen = Output::kTerminal;
     if (std::strcmp(arg, "--raw") == 0) {
-      raw = true;
-    } else if (arg[0] == '-' && arg[1] == '-') {
-      return Fail(std::string("unknown option ") + arg + " (see --help)");
-    } else if (date != nullptr) {
-      return Fail("only one date, in one argument (quote it: \"27. Oktoober 1980\")");
+      chosen = Output::kRaw;
+    } else if (std::strcmp(arg, "--json") == 0) {
+      chosen = Output::kJson;
     } else {
-      date = arg;
+      return FailWithUsage(std::string("unknown option ") + arg);
     }
+    if (output != Output::kTerminal && output != chosen) {
+      return FailWithUsage("--raw and --json exclude each other");
+    }
+    output = chosen;
   }
-  return PrintReport(date ? date : kDefaultDate, raw);
+  return PrintReport(date ? date : kDefaultDate, output);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  return FinishOutput(Run(argc, argv));
 }

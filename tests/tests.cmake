@@ -22,8 +22,9 @@ add_executable(core_tests
   tests/whole_report_test.cpp
   tests/date_space_test.cpp
   tests/kb_catalogue_test.cpp
-  tests/kb_phrases_test.cpp)
-target_link_libraries(core_tests PRIVATE ombrix_report GTest::gtest_main)
+  tests/kb_phrases_test.cpp
+  tests/json_text_test.cpp)
+target_link_libraries(core_tests PRIVATE ombrix_cli GTest::gtest_main)
 include(tests/scenario/scenario.cmake)
 
 if(CMAKE_CROSSCOMPILING)
