@@ -32,12 +32,52 @@ check "table 31000 bytes" $?
 [ "$("$bin" --table 31000 | wc -c)" = 163 ]; check "table 31000 has 163 bytes" $?
 [ "$("$bin" --table 32000 | wc -c)" = 282 ]; check "table 32000 has 282 bytes" $?
 
-for args in "--table 4242" "--table x" "--table" "--bogus" "1.1.1990 2.2.1990"; do
+for args in "--table 4242" "--table x" "--table" "1.1.1990 2.2.1990"; do
   # shellcheck disable=SC2086
   "$bin" $args >"$tmp/out" 2>"$tmp/err"; status=$?
   [ "$status" = 2 ] && [ ! -s "$tmp/out" ] && [ "$(wc -l <"$tmp/err")" = 1 ]
   check "bad command line '$args' gives one line and status 2" $?
 done
+for args in "--bogus" "-x" "--raw --json" "--json --raw 1.1.1990"; do
+  # shellcheck disable=SC2086
+  "$bin" $args >"$tmp/out" 2>"$tmp/err"; status=$?
+  [ "$status" = 2 ] && [ ! -s "$tmp/out" ] && grep -q '^ombrix-report: ' "$tmp/err" &&
+    grep -q '^Usage: ombrix-report' "$tmp/err"
+  check "wrong options '$args' give status 2 and a message with the usage" $?
+done
+"$bin" -- "27. Oktoober 1980" | cmp -s - "$tmp/utf8"; check "-- ends the options before a date" $?
+"$bin" --raw -- | cmp -s - "$tmp/raw"; check "-- without a date gives the default date" $?
+"$bin" -- --raw >"$tmp/out" 2>"$tmp/err"; status=$?
+[ "$status" = 2 ] && [ ! -s "$tmp/out" ] && [ "$(wc -l <"$tmp/err")" = 3 ]
+check "after -- an option's name is a date, rejected with the error box" $?
+
+# Output that cannot be written fails with status 1 and says why, whether
+# nothing lands (/dev/full) or only part does (a file size limit).
+for args in "" "--raw" "--json" "--table 5" "--help" "--version"; do
+  # shellcheck disable=SC2086
+  "$bin" $args >/dev/full 2>"$tmp/err"; status=$?
+  [ "$status" = 1 ] && grep -q '^ombrix-report: the output could not be written' "$tmp/err"
+  check "'$args' into a full disk gives status 1 and a message" $?
+done
+(trap '' XFSZ; ulimit -f 1; "$bin" --raw >"$tmp/part" 2>"$tmp/err"); status=$?
+[ "$status" = 1 ] && [ "$(stat -c %s "$tmp/part")" = 1024 ] && [ -s "$tmp/err" ]
+check "a report cut short after 1 KiB gives status 1 and a message" $?
+
+# The JSON of worked dates, with the numbers that the reading's rules give.
+while IFS='|' read -r date json; do
+  [ "$("$bin" --json "$date")" = "$json" ]; check "--json $date" $?
+done <<'EOF'
+27. Oktoober 1980|{"date": {"day": 27, "month": 10, "year": 1980}, "rootNumber": 9, "lifePathNumber": 1, "apogees": [{"endAge": 35, "number": 1}, {"endAge": 44, "number": 9}, {"endAge": 53, "number": 1}, {"endAge": 53, "number": 1}], "challenges": [8, 0, 8, 8], "birthdayGift": 5, "cycles": [{"number": 1}, {"startYear": 2007, "number": 9}, {"startYear": 2035, "number": 9}], "grid": {"digits": [1, 2, 7, 8, 9], "lines": [6]}, "previousLife": {"sex": 1, "profession": "R5", "trait": "F1", "place": 43, "pastBirthYear": "925", "task": "C2"}}
+2. september 1980|{"date": {"day": 2, "month": 9, "year": 1980}, "rootNumber": 2, "lifePathNumber": 2, "apogees": [{"endAge": 34, "number": 11}, {"endAge": 43, "number": 11}, {"endAge": 52, "number": 4}, {"endAge": 52, "number": 9}], "challenges": [7, 7, 0, 0], "birthdayGift": null, "cycles": [{"number": 9}, {"startYear": 2006, "number": 2}, {"startYear": 2034, "number": 9}], "grid": {"digits": [1, 2, 8, 9], "lines": []}, "previousLife": {"sex": 2, "profession": "U4", "trait": "S1", "place": 15, "pastBirthYear": "1275", "task": "A3"}}
+22.02.1995|{"date": {"day": 22, "month": 2, "year": 1995}, "rootNumber": 4, "lifePathNumber": 3, "apogees": [{"endAge": 33, "number": 6}, {"endAge": 42, "number": 1}, {"endAge": 51, "number": 7}, {"endAge": 51, "number": 8}], "challenges": [2, 2, 0, 4], "birthdayGift": null, "cycles": [{"number": 2}, {"startYear": 2020, "number": 22}, {"startYear": 2048, "number": 6}], "grid": {"digits": [1, 2, 3, 5, 9], "lines": [4]}, "previousLife": {"sex": 2, "profession": "T5", "trait": "F1", "place": 3, "pastBirthYear": "1750", "task": "C4"}}
+1 jaan 1850|{"date": {"day": 1, "month": 1, "year": 1850}, "rootNumber": 1, "lifePathNumber": 7, "apogees": [{"endAge": 29, "number": 2}, {"endAge": 38, "number": 6}, {"endAge": 47, "number": 8}, {"endAge": 47, "number": 6}], "challenges": [0, 4, 4, 4], "birthdayGift": null, "cycles": [{"number": 1}, {"startYear": 1880, "number": 1}, {"startYear": 1908, "number": 5}], "grid": {"digits": [1, 5, 7, 8], "lines": []}, "previousLife": {"sex": 1, "profession": "T4", "trait": "S2", "place": 74, "pastBirthYear": "975", "task": "A2"}}
+EOF
+"$bin" --json "31.12.-9999" | jq -e '.previousLife.sex' >/dev/null; check "a JSON parser reads the JSON of a negative year" $?
+[ "$("$bin" --json | tail -c 2 | od -An -tx1)" = " 7d 0a" ]; check "the JSON ends with one newline" $?
+"$bin" --json "5 jun 1990" >"$tmp/out" 2>"$tmp/err"; status=$?
+[ "$status" = 2 ] && [ ! -s "$tmp/out" ] && cmp -s "$tmp/want" "$tmp/err"
+check "--json of a rejected date exits 2 with the error box on stderr" $?
+
 "$bin" --help | grep -q 'Usage: ombrix-report'; check "--help" $?
 [ "$("$bin" --version)" = "ombrix-report 1.0" ]; check "--version" $?
 "$bin" "$(printf '27. Okt\xff 1980')" >/dev/null 2>&1; check "invalid UTF-8 does not break the date" $?
