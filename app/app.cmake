@@ -45,6 +45,8 @@ add_custom_command(
   VERBATIM)
 add_custom_target(ombrix_help ALL DEPENDS ${OMBRIX_HELP_FILE})
 
+include(app/changelog.cmake)
+include(app/man.cmake)
 configure_file(app/desktop/${OMBRIX_DESKTOP_ID}.metainfo.xml.in
                ${CMAKE_CURRENT_BINARY_DIR}/generated/${OMBRIX_DESKTOP_ID}.metainfo.xml @ONLY)
 

@@ -35,10 +35,11 @@ add_custom_command(
   VERBATIM)
 add_custom_target(ombrix_help_page ALL DEPENDS ${OMBRIX_HELP_PAGE})
 
-# One folder, Ombrix.exe and Ombrix.html side by side; cpack in the build
-# folder packs it as Ombrix-<version>-win64.zip.
+# One folder, Ombrix.exe, Ombrix.html and the licence side by side; cpack in
+# the build folder packs it as Ombrix-<version>-win64.zip.
 install(TARGETS Ombrix RUNTIME DESTINATION .)
 install(FILES ${OMBRIX_HELP_PAGE} DESTINATION .)
+install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME Ombrix)
 set(CPACK_PACKAGE_FILE_NAME Ombrix-${PROJECT_VERSION}-win64)

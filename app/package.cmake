@@ -8,7 +8,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Ombrixi autorid")
+set(OMBRIX_MAINTAINER "Ombrixi autorid <ombrix@ombrix.ee>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${OMBRIX_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The dialogs ask for Arial; Liberation Sans has its metrics.
@@ -19,4 +20,15 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 väljakutsed, sünnipäevakingi number, tsüklid, sünninumbrid) ja kirjutab
 nende tähendusest eestikeelse kirjelduse, mida saab muuta ja tekstifailina
 salvestada. Käsk ombrix-report kirjutab sama kirjelduse terminali.")
+include(app/debian/debian_docs.cmake)
+# strip keeps the compiler's version notes, which Debian's own packages drop.
+install(CODE [[
+  if(CMAKE_INSTALL_DO_STRIP)
+    foreach(program ombrix ombrix-report)
+      execute_process(COMMAND objcopy --remove-section=.comment
+                              "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/bin/${program}"
+                      COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()
+  endif()
+]])
 include(CPack)

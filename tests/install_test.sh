@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The program as a desktop installs it: cmake --install puts exactly the
-# expected files in their places, the desktop entry and the AppStream data
-# pass their validators, and the .deb that CPack makes holds the same files,
-# depends on Qt, and its unpacked programs run.
+# expected files in their places, the desktop entry, the AppStream data and
+# the manual pages pass their checks, and the .deb that CPack makes holds the
+# same files, depends on Qt, passes lintian, and its unpacked programs run.
 set -u
+export LC_ALL=C.UTF-8
 build=$(cd "${BUILD_DIR:?build folder}" && pwd)
 passed=0 failed=0
 check() {  # name, condition result
@@ -14,7 +15,14 @@ id=ee.ombrix.Ombrix
 expected="usr/bin/ombrix
 usr/bin/ombrix-report
 usr/share/applications/$id.desktop
+usr/share/doc/ombrix/changelog.gz
+usr/share/doc/ombrix/copyright
 usr/share/icons/hicolor/32x32/apps/ombrix.png
+usr/share/lintian/overrides/ombrix
+usr/share/man/et/man1/ombrix-report.1.gz
+usr/share/man/et/man1/ombrix.1.gz
+usr/share/man/man1/ombrix-report.1.gz
+usr/share/man/man1/ombrix.1.gz
 usr/share/metainfo/$id.metainfo.xml
 usr/share/ombrix/Ombrix.HLP"
 
@@ -31,13 +39,37 @@ grep -q '^Comment=Arvutab sünnikuupäeva' "$tmp/root/usr/share/applications/$id
 check "the desktop entry speaks Estonian" $?
 appstreamcli validate --no-net "$tmp/root/usr/share/metainfo/$id.metainfo.xml" >"$tmp/appstream" 2>&1
 check "the AppStream data is valid" $?
-grep -q "<release version=\"$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")\"" \
-  "$tmp/root/usr/share/metainfo/$id.metainfo.xml"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+sources=$(sed -n 's/^Ombrix_SOURCE_DIR:STATIC=//p' "$build/CMakeCache.txt")
+metainfo=$tmp/root/usr/share/metainfo/$id.metainfo.xml
+grep -q "<release version=\"$version\"" "$metainfo"
 check "the AppStream release is the project's version" $?
+grep -q '<project_license>MIT</project_license>' "$metainfo"
+check "the AppStream data names the licence" $?
+doc=$tmp/root/usr/share/doc/ombrix
+[ "$(dpkg-parsechangelog -l "$doc/changelog.gz" -S Version)" = "$version" ]
+check "the Debian changelog's newest entry is the project's version" $?
+grep -q "<release version=\"$version\" date=\"$(date -d "$(dpkg-parsechangelog -l "$doc/changelog.gz" -S Date)" +%F)\"" "$metainfo"
+check "the AppStream release has the Debian changelog's date" $?
+diff <(sed '1,/^License:/d; s/^ //; s/^\.$//' "$doc/copyright") \
+  <(sed '1,/^Copyright/d' "$sources/LICENSE" | sed 1d) >/dev/null
+check "the Debian copyright file carries the licence text of LICENSE" $?
 [ "$(png_size "$tmp/root/usr/share/icons/hicolor/32x32/apps/ombrix.png")" = 32x32 ]
 check "the desktop icon is 32 x 32" $?
 cmp -s "$tmp/root/usr/share/ombrix/Ombrix.HLP" "$build/Ombrix.HLP"
 check "the help is installed as Ombrix.HLP" $?
+
+# The manual pages render without a warning, each in its language, and man
+# finds the Estonian ones for an Estonian reader.
+for page in man1/ombrix man1/ombrix-report et/man1/ombrix et/man1/ombrix-report; do
+  man --warnings -l "$tmp/root/usr/share/man/$page.1.gz" >"$tmp/page" 2>"$tmp/warnings"
+  [ $? = 0 ] && [ ! -s "$tmp/warnings" ] && grep -q 'Ombrix.HLP' "$tmp/page"
+  check "the manual page $page renders without warnings" $?
+done
+grep -q 'VÄLJUMISKOOD' <(man -l "$tmp/root/usr/share/man/et/man1/ombrix-report.1.gz")
+check "the Estonian manual page is Estonian" $?
+[ "$(MANPATH=$tmp/root/usr/share/man man -L et -w ombrix-report)" = "$tmp/root/usr/share/man/et/man1/ombrix-report.1.gz" ]
+check "man finds the Estonian page for an Estonian reader" $?
 
 (cd "$tmp" && cpack --config "$build/CPackConfig.cmake" -B "$tmp/package" >/dev/null 2>&1)
 check "cpack makes a package" $?
@@ -49,6 +81,10 @@ grep -qx 'Package: ombrix' "$tmp/fields"
 check "the package is named ombrix" $?
 grep -q '^Depends:.*libqt6widgets6' "$tmp/fields"
 check "the package depends on Qt's widgets" $?
+lintian --fail-on error,warning "$deb" >"$tmp/lintian" 2>&1 && ! grep -q '^[EW]:' "$tmp/lintian"
+clean=$?
+[ "$clean" = 0 ] || cat "$tmp/lintian"
+check "lintian finds no error and no warning in the package" "$clean"
 dpkg-deb -x "$deb" "$tmp/unpacked"
 [ "$(cd "$tmp/unpacked" && find . -type f | sed 's|^\./||' | sort)" = "$expected" ]
 check "the package holds the installed files" $?
