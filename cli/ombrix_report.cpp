@@ -125,6 +125,23 @@ int PrintReport(const char* dateUtf8, Output output) {
   return 0;
 }
 
+// --raw or --json into output; any other option is a usage error.
+int ChooseOutput(const char* arg, Output* output) {
+  Output chosen = Output::kTerminal;
+  if (std::strcmp(arg, "--raw") == 0) {
+    chosen = Output::kRaw;
+  } else if (std::strcmp(arg, "--json") == 0) {
+    chosen = Output::kJson;
+  } else {
+    return FailWithUsage(std::string("unknown option ") + arg);
+  }
+  if (*output != Output::kTerminal && *output != chosen) {
+    return FailWithUsage("--raw and --json exclude each other");
+  }
+  *output = chosen;
+  return 0;
+}
+
 // A date never begins with a minus sign, so anything that does is an
 // option, until "--".
 int Run(int argc, char** argv) {
@@ -157,18 +174,8 @@ int Run(int argc, char** argv) {
       if (i + 2 != argc) return Fail("--table takes one identifier and nothing else");
       return PrintTable(argv[i + 1]);
     }
-    Output chosen = Output::kTerminal;
-    if (std::strcmp(arg, "--raw") == 0) {
-      chosen = Output::kRaw;
-    } else if (std::strcmp(arg, "--json") == 0) {
-      chosen = Output::kJson;
-    } else {
-      return FailWithUsage(std::string("unknown option ") + arg);
-    }
-    if (output != Output::kTerminal && output != chosen) {
-      return FailWithUsage("--raw and --json exclude each other");
-    }
-    output = chosen;
+    int status = ChooseOutput(arg, &output);
+    if (status != 0) return status;
   }
   return PrintReport(date ? date : kDefaultDate, output);
 }
