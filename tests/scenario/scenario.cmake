@@ -14,7 +14,8 @@ if(WIN32)
 else()
   add_executable(dialog_scenario tests/scenario/dialog_scenario.cpp
                                  tests/scenario/scenario_qt.cpp)
-  target_link_libraries(dialog_scenario PRIVATE ombrix_resources ombrix_app)
+  find_package(Qt6 REQUIRED COMPONENTS Test)
+  target_link_libraries(dialog_scenario PRIVATE ombrix_resources ombrix_app Qt6::Test)
   add_test(NAME dialog_scenario COMMAND dialog_scenario)
   set_tests_properties(dialog_scenario PROPERTIES ENVIRONMENT
     "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_SOURCE_DIR}/tests/offscreen.json")
