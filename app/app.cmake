@@ -6,7 +6,8 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/generated
   COMMAND rcgen ${CMAKE_CURRENT_SOURCE_DIR}/app/ombrix.rc ${OMBRIX_RC_SOURCE}
           -I ${CMAKE_CURRENT_SOURCE_DIR}/platform/include
-  DEPENDS rcgen app/ombrix.rc app/resource.h app/icon/ombrix.ico platform/include/windows.h
+  DEPENDS rcgen app/ombrix.rc app/resource.h app/icon/ombrix.ico app/ombrix.manifest
+          platform/include/windows.h
   COMMENT "Compiling the resource script"
   VERBATIM)
 

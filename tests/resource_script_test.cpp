@@ -176,6 +176,9 @@ TEST(ResourceScript, ReadsTheAboutBoxTheIconAndTheVersion) {
   ASSERT_EQ(script.icons.size(), 1u);
   EXPECT_EQ(script.icons[0].id, 106);
   EXPECT_EQ(script.icons[0].bytes, FileBytes(kSourceDir + "/app/icon/ombrix.ico"));
+  ASSERT_EQ(script.manifests.size(), 1u);
+  EXPECT_EQ(script.manifests[0].id, 1);  // the one Windows reads when the program starts
+  EXPECT_EQ(script.manifests[0].bytes, FileBytes(kSourceDir + "/app/ombrix.manifest"));
 
   ASSERT_EQ(script.versionInfos.size(), 1u);
   const VersionInfoResource& info = script.versionInfos[0];
@@ -264,7 +267,7 @@ TEST(ResourceScript, RefusesWhatItDoesNotSupportWithFileLineAndReason) {
     const char* reason;
   } const cases[] = {
       {"other resource type", "\n1 DIALOG 0, 0, 10, 10\n", 2,
-       "unsupported resource type 'DIALOG' (DIALOGEX, MENU, ICON or VERSIONINFO)"},
+       "unsupported resource type 'DIALOG' (DIALOGEX, MENU, ICON, VERSIONINFO or RT_MANIFEST)"},
       {"named resource", "MAIN DIALOGEX 0, 0, 10, 10\n", 1, "'MAIN' is not a defined identifier"},
       {"other statement", "STRINGTABLE\nBEGIN\nEND\n", 1, "'STRINGTABLE' is not a defined"},
       {"other dialog statement", dialog + "CLASS \"x\"\nBEGIN\nEND\n", 2,
@@ -297,6 +300,13 @@ TEST(ResourceScript, RefusesWhatItDoesNotSupportWithFileLineAndReason) {
       {"not an icon", "1 ICON \"bad.rc\"\n", 1, "'bad.rc' is not an icon file"},
       {"icon twice", "1 ICON \"tiny.ico\"\n1 ICON \"tiny.ico\"\n", 2, "icon 1 is defined twice"},
       {"icon without quotes", "1 ICON tiny\n", 1, "expected the icon file in quotes, found 'tiny'"},
+      {"manifest type undefined", "1 RT_MANIFEST \"tiny.ico\"\n", 1,
+       "'RT_MANIFEST' is not defined"},
+      {"missing manifest", "#include <windows.h>\n1 RT_MANIFEST \"missing.manifest\"\n", 2,
+       "cannot find the manifest file 'missing.manifest'"},
+      {"manifest twice",
+       "#include <windows.h>\n1 RT_MANIFEST \"tiny.ico\"\n2 RT_MANIFEST \"tiny.ico\"\n", 3,
+       "the manifest is defined twice"},
       {"version statement", version + "FILEDATE 0, 0\nBEGIN\nEND\n", 2,
        "unsupported version statement 'FILEDATE'"},
       {"version number", version + "FILEVERSION 1, 70000\nBEGIN\nEND\n", 2,

@@ -31,11 +31,16 @@ if(CMAKE_CROSSCOMPILING)
   # the whole date space test the same code natively and take minutes here.
   add_test(NAME core_tests
     COMMAND core_tests --gtest_filter=-YearsMinus400To3000/*:NonPositiveYearSweep.*)
+  # Ombrix.exe's manifest, read by the system from the program beside it.
+  add_executable(manifest_tests tests/manifest_test.cpp)
+  target_link_libraries(manifest_tests PRIVATE GTest::gtest_main)
+  add_dependencies(manifest_tests Ombrix)
+  add_test(NAME manifest_tests COMMAND manifest_tests)
   # Every run starts from a fresh Wine prefix, and the tests take turns in it.
   add_test(NAME wine_prefix COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --new-prefix)
   set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine RESOURCE_LOCK wine)
-  set_tests_properties(core_tests dialog_scenario_western dialog_scenario_baltic PROPERTIES
-    FIXTURES_REQUIRED wine RESOURCE_LOCK wine)
+  set_tests_properties(core_tests manifest_tests dialog_scenario_western dialog_scenario_baltic
+    dialog_scenario_144dpi PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine)
   return()
 endif()
 gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST)

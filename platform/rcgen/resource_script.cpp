@@ -20,6 +20,7 @@ constexpr uint32_t kWsBorder = 0x00800000;
 constexpr uint32_t kWsSysMenu = 0x00080000;
 constexpr uint32_t kDsSetFont = 0x40;
 constexpr int kSupportedCodePage = 1257;
+constexpr int64_t kManifestType = 24;
 
 constexpr uint32_t kMaxWord = 0xFFFF;
 
@@ -176,8 +177,8 @@ class ScriptParser {
     const Token& start = Peek();
     if (start.kind == TokenKind::Name && defines_.count(start.text) == 0) {
       Fail(start, "'" + start.text +
-                      "' is not a defined identifier (only DIALOGEX, MENU, ICON and VERSIONINFO "
-                      "resources with numeric identifiers are supported)");
+                      "' is not a defined identifier (only DIALOGEX, MENU, ICON, VERSIONINFO "
+                      "and RT_MANIFEST resources with numeric identifiers are supported)");
     }
     int id = TakeId("resource identifier");
     if (AtName("DIALOGEX")) {
@@ -192,10 +193,25 @@ class ScriptParser {
     } else if (AtName("VERSIONINFO")) {
       cursor_.Take();
       VersionInfo(id, start);
+    } else if (AtName("RT_MANIFEST")) {
+      TakeNumber("manifest resource type", kManifestType, kManifestType);
+      Manifest(id, start);
     } else {
-      Fail(Peek(),
-           "unsupported resource type " + Shown(Peek()) + " (DIALOGEX, MENU, ICON or VERSIONINFO)");
+      Fail(Peek(), "unsupported resource type " + Shown(Peek()) +
+                       " (DIALOGEX, MENU, ICON, VERSIONINFO or RT_MANIFEST)");
     }
+  }
+
+  // The bytes of a file that the script names, looked for next to it and
+  // then in the include folders.
+  std::string NamedFile(const char* what) {
+    const Token& file = Peek();
+    std::string name = TakeString(what);
+    std::string bytes;
+    for (const std::string& dir : SearchFolders(true)) {
+      if (ReadFile(dir + "/" + name, &bytes)) return bytes;
+    }
+    Fail(file, std::string("cannot find ") + what + " '" + name + "'");
   }
 
   void Icon(int id, const Token& start) {
@@ -203,18 +219,15 @@ class ScriptParser {
       if (other.id == id) Fail(start, "icon " + std::to_string(id) + " is defined twice");
     }
     const Token& file = Peek();
-    std::string name = TakeString("the icon file");
-    IconResource icon{id, {}};
-    bool found = false;
-    for (const std::string& dir : SearchFolders(true)) {
-      if (ReadFile(dir + "/" + name, &icon.bytes)) {
-        found = true;
-        break;
-      }
-    }
-    if (!found) Fail(file, "cannot find the icon file '" + name + "'");
-    if (!IsIconFile(icon.bytes)) Fail(file, "'" + name + "' is not an icon file");
+    IconResource icon{id, NamedFile("the icon file")};
+    if (!IsIconFile(icon.bytes)) Fail(file, "'" + file.text + "' is not an icon file");
     script_.icons.push_back(icon);
+  }
+
+  // Read only to know that it is there: nothing on Linux uses it.
+  void Manifest(int id, const Token& start) {
+    if (!script_.manifests.empty()) Fail(start, "the manifest is defined twice");
+    script_.manifests.push_back({id, NamedFile("the manifest file")});
   }
 
   void VersionInfo(int id, const Token& start) {

@@ -11,6 +11,8 @@
 //     MENUITEM SEPARATOR ... END
 //   id ICON "file.ico"               looked for next to the script, then in
 //                                    the include folders; must be an icon file
+//   id RT_MANIFEST "file"            the application manifest, found as an icon
+//                                    is; its bytes are kept as they are
 //   id VERSIONINFO                   with FILEVERSION and PRODUCTVERSION (up to
 //                                    four numbers), FILEFLAGSMASK, FILEFLAGS,
 //                                    FILEOS, FILETYPE and FILESUBTYPE
@@ -72,6 +74,11 @@ struct IconResource {
   std::string bytes;  // the whole .ico file
 };
 
+struct ManifestResource {
+  int id;
+  std::string bytes;  // the whole file
+};
+
 // One string table of the version information: its language and code page
 // as eight hexadecimal digits, and its keys and texts in script order.
 struct VersionStrings {
@@ -92,6 +99,7 @@ struct ResourceScript {
   std::vector<DialogResource> dialogs;
   std::vector<MenuResource> menus;
   std::vector<IconResource> icons;
+  std::vector<ManifestResource> manifests;
   std::vector<VersionInfoResource> versionInfos;
 };
 

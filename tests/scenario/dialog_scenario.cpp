@@ -129,6 +129,38 @@ void CheckStart() {
   CheckSame(ItemText(IDC_BIRTH_DATE_INPUT), kTemplateDate, "the date input starts as templated");
 }
 
+// The dialog opens as its template says, in dialog units of its font at the
+// screen's resolution: the client area and the controls; the status bar
+// across the bottom edge, as high as the platform makes it (a pixel of it
+// may lie below the edge where its dialog units are rounded up).
+void CheckTemplateLayout() {
+  struct Placed {
+    int id;
+    int x, y, cx, cy;
+  };
+  constexpr Placed kControls[] = {
+      {IDOK, 268, 12, 50, 14},
+      {IDCANCEL, 372, 12, 60, 16},
+      {IDC_HELP_BUTTON, 372, 32, 60, 16},
+      {IDC_SAVE_BUTTON, 372, 52, 60, 40},
+      {IDC_REPORT_VIEW, 12, 52, 348, 164},
+      {IDC_BIRTH_DATE_INPUT, 152, 12, 96, 12},
+  };
+  RECT client;
+  GetClientRect(MainDialog, &client);
+  RECT expected = TemplateToPixels(MainDialog, 0, 0, 440, 237);
+  Check(client.right == expected.right && client.bottom == expected.bottom,
+        "the client area is " + Describe(client) + ", 440 x 237 dialog units are " +
+            Describe(expected));
+  for (const Placed& c : kControls) {
+    CheckRect(c.id, ClientRectOf(c.id), TemplateToPixels(MainDialog, c.x, c.y, c.cx, c.cy));
+  }
+  RECT status = ClientRectOf(IDC_STATUS_BAR);
+  Check(status.left == 0 && status.right == client.right && status.top < client.bottom &&
+            status.bottom >= client.bottom,
+        "the status bar at " + Describe(status) + " spans the bottom edge");
+}
+
 // Each text control takes code page 1257 text, shows its letters and gives
 // the same bytes back.
 void CheckLetters() {
@@ -283,6 +315,7 @@ void CheckResize() {
 void Act() {
   Acted = true;
   CheckStart();
+  CheckTemplateLayout();
   CheckLetters();
   CheckReport();
   CheckSave();

@@ -11,6 +11,9 @@ if(WIN32)
     ${CMAKE_CROSSCOMPILING_EMULATOR} --locale en_US.UTF-8 $<TARGET_FILE:dialog_scenario>)
   add_test(NAME dialog_scenario_baltic COMMAND
     ${CMAKE_CROSSCOMPILING_EMULATOR} --locale et_EE.UTF-8 $<TARGET_FILE:dialog_scenario>)
+  # On a screen at 150 %, where the dialog's font and with it the layout grow.
+  add_test(NAME dialog_scenario_144dpi COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR}
+    --locale en_US.UTF-8 --dpi 144 $<TARGET_FILE:dialog_scenario>)
 else()
   add_executable(dialog_scenario tests/scenario/dialog_scenario.cpp
                                  tests/scenario/scenario_qt.cpp)

@@ -44,6 +44,10 @@ void ChooseMenuItem(HWND dialog, int id);
 // another program gets it; "(none)" when it holds no text.
 std::string ClipboardText();
 
+// A rectangle of the dialog's template (dialog units) in pixels, each value
+// converted by itself, as the dialog is made from its template.
+RECT TemplateToPixels(HWND dialog, int x, int y, int cx, int cy);
+
 // The text that control id shows, in UTF-8, with CR LF line ends.
 std::string ShownText(HWND dialog, int id);
 

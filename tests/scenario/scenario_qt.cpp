@@ -111,6 +111,12 @@ void ResizeClient(HWND dialog, int width, int height) {
   }
 }
 
+RECT TemplateToPixels(HWND dialog, int x, int y, int cx, int cy) {
+  QRect pixels = DialogUnitsToPixels(LiveDialog(dialog)->Units(), x, y, cx, cy);
+  return {pixels.left(), pixels.top(), pixels.left() + pixels.width(),
+          pixels.top() + pixels.height()};
+}
+
 std::string ShownText(HWND dialog, int id) {
   return GetDlgItem(dialog, id)->Text().toStdString();
 }

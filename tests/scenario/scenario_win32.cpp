@@ -196,6 +196,12 @@ void ResizeClient(HWND dialog, int width, int height) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+RECT TemplateToPixels(HWND dialog, int x, int y, int cx, int cy) {
+  RECT pixels = {x, y, cx, cy};
+  MapDialogRect(dialog, &pixels);
+  return {pixels.left, pixels.top, pixels.left + pixels.right, pixels.top + pixels.bottom};
+}
+
 std::string ShownText(HWND dialog, int id) {
   return WindowText(GetDlgItem(dialog, id));
 }
