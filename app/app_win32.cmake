@@ -18,6 +18,7 @@ target_link_libraries(ombrix_app PUBLIC ombrix_report ombrix_win32)
 # resource object in a library would be left out). windres reads the icon
 # and the manifest itself, so they are named as dependencies here.
 add_library(ombrix_app_resources OBJECT app/ombrix.rc)
+target_link_libraries(ombrix_app_resources PRIVATE ombrix_version)
 set_source_files_properties(app/ombrix.rc PROPERTIES OBJECT_DEPENDS
   "${CMAKE_CURRENT_SOURCE_DIR}/app/icon/ombrix.ico;${CMAKE_CURRENT_SOURCE_DIR}/app/ombrix.manifest")
 

@@ -19,6 +19,7 @@
 #include <string>
 
 #include "date/birth_date.h"
+#include "generated/version.h"
 #include "report/report.h"
 #include "tables/buffers.h"
 #include "tables/code_page.h"
@@ -27,7 +28,7 @@
 namespace {
 
 constexpr const char* kDefaultDate = "27. Oktoober 1980";
-constexpr const char* kVersion = "1.0";
+constexpr const char* kVersion = OMBRIX_VERSION;
 constexpr int kUsageError = 2;
 
 const char kUsage[] =

@@ -39,7 +39,8 @@ for args in "--table 4242" "--table x" "--table" "--bogus" "1.1.1990 2.2.1990"; 
   check "bad command line '$args' gives one line and status 2" $?
 done
 "$bin" --help | grep -q 'Usage: ombrix-report'; check "--help" $?
-[ "$("$bin" --version)" = "ombrix-report 1.0" ]; check "--version" $?
+[ "$("$bin" --version)" = "ombrix-report ${OMBRIX_VERSION:?version of the project}" ]
+check "--version shows the project's version" $?
 "$bin" "$(printf '27. Okt\xff 1980')" >/dev/null 2>&1; check "invalid UTF-8 does not break the date" $?
 
 long=$(printf '27.10.1980%*s' 99990 '')

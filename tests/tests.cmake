@@ -47,7 +47,7 @@ gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST)
 
 add_test(NAME cli_tests
   COMMAND ${CMAKE_COMMAND} -E env OMBRIX_REPORT=$<TARGET_FILE:ombrix-report>
-          bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/cli_test.sh)
+          OMBRIX_VERSION=${PROJECT_VERSION} bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/cli_test.sh)
 
 add_test(NAME install_tests
   COMMAND ${CMAKE_COMMAND} -E env BUILD_DIR=${CMAKE_BINARY_DIR}
@@ -66,7 +66,7 @@ add_test(NAME kb_spelling_tests
 add_executable(resource_script_tests tests/resource_script_test.cpp)
 target_link_libraries(resource_script_tests PRIVATE ombrix_rcscript GTest::gtest_main)
 target_compile_definitions(resource_script_tests PRIVATE
-  OMBRIX_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}" OMBRIX_VERSION="${PROJECT_VERSION}")
+  OMBRIX_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}" OMBRIX_BINARY_DIR="${CMAKE_BINARY_DIR}")
 gtest_discover_tests(resource_script_tests DISCOVERY_MODE PRE_TEST)
 
 # The window tests run the real dialog on Qt's offscreen platform, on a

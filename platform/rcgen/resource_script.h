@@ -3,7 +3,8 @@
 //
 // The subset read is what the program's script uses:
 //   #include <header> / "header"     only the headers' #define lines count
-//   #pragma code_page(1257)          required before any non-ASCII text
+//   #pragma code_page(65001)         the script is UTF-8; required before any
+//                                    non-ASCII text
 //   id DIALOGEX x, y, cx, cy         with STYLE, EXSTYLE, CAPTION, MENU and
 //                                    FONT size, "face"[, weight[, italic[, charset]]]
 //     BEGIN CONTROL "text", id, "class", style, x, y, cx, cy[, exstyle] ... END
@@ -20,10 +21,12 @@
 //       VALUE "key", "text" ... END END
 //     BLOCK "VarFileInfo" BEGIN VALUE "Translation", language, code page ... END END
 // Identifiers, styles and coordinates are numbers or defined names combined
-// with "|", unary "-" and parentheses. As a Windows resource compiler does,
-// CAPTION adds WS_CAPTION and FONT adds DS_SETFONT to the dialog's style, and
-// every control gets WS_CHILD and WS_VISIBLE. Texts keep the script's bytes
-// (code page 1257). Anything else is refused with file, line and reason.
+// with "|", unary "-" and parentheses. A text is one or more strings in
+// quotes or names defined as one, side by side ("Versioon " VERSION). As a
+// Windows resource compiler does, CAPTION adds WS_CAPTION and FONT adds
+// DS_SETFONT to the dialog's style, and every control gets WS_CHILD and
+// WS_VISIBLE. Texts are kept in the program's code page 1257; a letter that
+// it lacks is refused. Anything else is refused with file, line and reason.
 #ifndef OMBRIX_PLATFORM_RCGEN_RESOURCE_SCRIPT_H
 #define OMBRIX_PLATFORM_RCGEN_RESOURCE_SCRIPT_H
 
