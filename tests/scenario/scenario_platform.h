@@ -33,7 +33,8 @@ void PressKey(HWND dialog, char key, bool withCtrl = false);
 // The id of the dialog's control that has the keyboard focus, 0 for none.
 int FocusedControl(HWND dialog);
 
-// Clicks into control id, which takes the keyboard focus.
+// Puts the keyboard focus into control id, as a click into it does (the
+// caret stays where it was).
 void ClickInto(HWND dialog, int id);
 
 // Chooses the menu item id of the dialog's menu; returns when its command is
