@@ -5,8 +5,9 @@ add_custom_command(
   OUTPUT ${OMBRIX_RC_SOURCE}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/generated
   COMMAND rcgen ${CMAKE_CURRENT_SOURCE_DIR}/app/ombrix.rc ${OMBRIX_RC_SOURCE}
-          -I ${CMAKE_CURRENT_SOURCE_DIR}/platform/include
-  DEPENDS rcgen app/ombrix.rc app/resource.h app/icon/ombrix.ico platform/include/windows.h
+          -I ${CMAKE_CURRENT_SOURCE_DIR}/platform/include -I ${CMAKE_CURRENT_BINARY_DIR}
+  DEPENDS rcgen app/ombrix.rc app/resource.h app/icon/ombrix.ico app/ombrix.manifest
+          platform/include/windows.h ${CMAKE_CURRENT_BINARY_DIR}/generated/version.h
   COMMENT "Compiling the resource script"
   VERBATIM)
 

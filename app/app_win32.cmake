@@ -13,10 +13,14 @@ add_library(ombrix_app STATIC
 target_include_directories(ombrix_app PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(ombrix_app PUBLIC ombrix_report ombrix_win32)
 
-# The icon, the templates, the menu and the version information, compiled
-# into each executable that runs the dialog (a resource object in a library
-# would be left out).
+# The icon, the manifest, the templates, the menu and the version
+# information, compiled into each executable that runs the dialog (a
+# resource object in a library would be left out). windres reads the icon
+# and the manifest itself, so they are named as dependencies here.
 add_library(ombrix_app_resources OBJECT app/ombrix.rc)
+target_link_libraries(ombrix_app_resources PRIVATE ombrix_version)
+set_source_files_properties(app/ombrix.rc PROPERTIES OBJECT_DEPENDS
+  "${CMAKE_CURRENT_SOURCE_DIR}/app/icon/ombrix.ico;${CMAKE_CURRENT_SOURCE_DIR}/app/ombrix.manifest")
 
 # WinMain is compiled into each executable: the run-time library's main(),
 # which calls it, comes after the program's libraries on the link line.

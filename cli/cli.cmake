@@ -3,5 +3,5 @@ add_library(ombrix_cli STATIC cli/json_text.cpp cli/reading_json.cpp)
 target_link_libraries(ombrix_cli PUBLIC ombrix_report)
 
 add_executable(ombrix-report cli/ombrix_report.cpp)
-target_link_libraries(ombrix-report PRIVATE ombrix_cli)
+target_link_libraries(ombrix-report PRIVATE ombrix_cli ombrix_version)
 install(TARGETS ombrix-report RUNTIME DESTINATION bin)

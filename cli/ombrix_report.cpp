@@ -23,6 +23,7 @@
 
 #include "cli/reading_json.h"
 #include "date/birth_date.h"
+#include "generated/version.h"
 #include "report/report.h"
 #include "tables/buffers.h"
 #include "tables/code_page.h"
@@ -31,7 +32,7 @@
 namespace {
 
 constexpr const char* kDefaultDate = "27. Oktoober 1980";
-constexpr const char* kVersion = "1.0";
+constexpr const char* kVersion = OMBRIX_VERSION;
 constexpr int kUsageError = 2;
 constexpr int kWriteError = 1;
 

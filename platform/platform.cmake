@@ -9,6 +9,8 @@ add_library(ombrix_rcscript STATIC
   platform/rcgen/script_expression.cpp
   platform/rcgen/script_tokens.cpp)
 target_include_directories(ombrix_rcscript PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/platform/rcgen)
+# The script's UTF-8 texts are kept in the program's code page.
+target_link_libraries(ombrix_rcscript PRIVATE ombrix_tables)
 
 add_executable(rcgen platform/rcgen/rcgen.cpp)
 target_link_libraries(rcgen PRIVATE ombrix_rcscript)

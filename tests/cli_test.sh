@@ -79,7 +79,8 @@ EOF
 check "--json of a rejected date exits 2 with the error box on stderr" $?
 
 "$bin" --help | grep -q 'Usage: ombrix-report'; check "--help" $?
-[ "$("$bin" --version)" = "ombrix-report 1.0" ]; check "--version" $?
+[ "$("$bin" --version)" = "ombrix-report ${OMBRIX_VERSION:?version of the project}" ]
+check "--version shows the project's version" $?
 "$bin" "$(printf '27. Okt\xff 1980')" >/dev/null 2>&1; check "invalid UTF-8 does not break the date" $?
 
 long=$(printf '27.10.1980%*s' 99990 '')

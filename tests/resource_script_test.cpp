@@ -1,7 +1,7 @@
 // rcgen's reading of resource scripts: the program's own script as a Windows
-// resource compiler reads it, the one version number in all the places that
-// show it, and a refusal with file, line and reason for every statement
-// outside the supported subset.
+// resource compiler reads it, texts joined from strings and defined names
+// and kept in code page 1257, and a refusal with file, line and reason for
+// every statement outside the supported subset.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -15,7 +15,8 @@
 namespace {
 
 const std::string kSourceDir = OMBRIX_SOURCE_DIR;
-const std::vector<std::string> kIncludeDirs = {kSourceDir + "/platform/include"};
+// The program's script also includes the version that CMake generates.
+const std::vector<std::string> kIncludeDirs = {kSourceDir + "/platform/include", OMBRIX_BINARY_DIR};
 
 std::string FileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -176,6 +177,9 @@ TEST(ResourceScript, ReadsTheAboutBoxTheIconAndTheVersion) {
   ASSERT_EQ(script.icons.size(), 1u);
   EXPECT_EQ(script.icons[0].id, 106);
   EXPECT_EQ(script.icons[0].bytes, FileBytes(kSourceDir + "/app/icon/ombrix.ico"));
+  ASSERT_EQ(script.manifests.size(), 1u);
+  EXPECT_EQ(script.manifests[0].id, 1);  // the one Windows reads when the program starts
+  EXPECT_EQ(script.manifests[0].bytes, FileBytes(kSourceDir + "/app/ombrix.manifest"));
 
   ASSERT_EQ(script.versionInfos.size(), 1u);
   const VersionInfoResource& info = script.versionInfos[0];
@@ -200,26 +204,6 @@ TEST(ResourceScript, ReadsTheAboutBoxTheIconAndTheVersion) {
   EXPECT_EQ(info.translations, (std::vector<uint16_t>{0x0409, 0x04E4}));
 }
 
-// CMake's project version, the version resource and the About box show one
-// version.
-TEST(ResourceScript, ShowsTheProjectsVersionEverywhere) {
-  const std::string version = OMBRIX_VERSION;
-  ResourceScript script = ProgramsScript();
-  ASSERT_EQ(script.versionInfos.size(), 1u);
-  const VersionInfoResource& info = script.versionInfos[0];
-  for (const uint16_t* numbers : {info.fileVersion, info.productVersion}) {
-    std::string dotted = std::to_string(numbers[0]) + "." + std::to_string(numbers[1]);
-    EXPECT_EQ(dotted, version);
-    EXPECT_EQ(numbers[2], 0);
-    EXPECT_EQ(numbers[3], 0);
-  }
-  EXPECT_EQ(StringValue(info, "FileVersion"), version);
-  EXPECT_EQ(StringValue(info, "ProductVersion"), version);
-  const DialogResource* about = DialogOf(script, 113);
-  ASSERT_NE(about, nullptr);
-  EXPECT_EQ(about->controls.at(4).text, "Versioon " + version);
-}
-
 std::string WriteScript(const std::string& name, const std::string& text) {
   std::string path = testing::TempDir() + name;
   std::ofstream(path, std::ios::binary) << text;
@@ -236,11 +220,14 @@ TEST(ResourceScript, ReadsHeaderDefinesAsTheResourceCompilerDoes) {
                                    "  (0x10L | 0x01)\n"
                                    "#define NAMED (-1) // a comment\n"
                                    "#define EMPTY\n"
+                                   "#define VERSION \"2.5\"\n"
                                    "#endif\n");
   std::string path = WriteScript("defines.rc",
                                  "#include \"defines.h\"\n"
+                                 "#pragma code_page(65001)\n"
                                  "7 DIALOGEX 0, 0, 10, 10\n"
                                  "STYLE PARTS | 0x100\n"
+                                 "CAPTION \"S\xC3\xBCnnip\xC3\xA4\x65v \" VERSION \" \xC5\xA0\"\n"
                                  "BEGIN\n"
                                  "  CONTROL \"say \"\"hi\"\"\", NAMED, \"Static\", 0, 1, 2, 3, 4\n"
                                  "END\n");
@@ -248,7 +235,8 @@ TEST(ResourceScript, ReadsHeaderDefinesAsTheResourceCompilerDoes) {
   std::string error;
   ASSERT_TRUE(ParseResourceScript(path, {}, &script, &error)) << error;
   ASSERT_EQ(script.dialogs.size(), 1u);
-  EXPECT_EQ(script.dialogs[0].style, 0x111u);
+  EXPECT_EQ(script.dialogs[0].style, 0x111u | 0x00C00000u);             // WS_CAPTION
+  EXPECT_EQ(script.dialogs[0].caption, "S\xFCnnip\xE4\x65v 2.5 \xD0");  // code page 1257
   ASSERT_EQ(script.dialogs[0].controls.size(), 1u);
   EXPECT_EQ(script.dialogs[0].controls[0].id, -1);
   EXPECT_EQ(script.dialogs[0].controls[0].text, "say \"hi\"");
@@ -264,7 +252,7 @@ TEST(ResourceScript, RefusesWhatItDoesNotSupportWithFileLineAndReason) {
     const char* reason;
   } const cases[] = {
       {"other resource type", "\n1 DIALOG 0, 0, 10, 10\n", 2,
-       "unsupported resource type 'DIALOG' (DIALOGEX, MENU, ICON or VERSIONINFO)"},
+       "unsupported resource type 'DIALOG' (DIALOGEX, MENU, ICON, VERSIONINFO or RT_MANIFEST)"},
       {"named resource", "MAIN DIALOGEX 0, 0, 10, 10\n", 1, "'MAIN' is not a defined identifier"},
       {"other statement", "STRINGTABLE\nBEGIN\nEND\n", 1, "'STRINGTABLE' is not a defined"},
       {"other dialog statement", dialog + "CLASS \"x\"\nBEGIN\nEND\n", 2,
@@ -278,9 +266,17 @@ TEST(ResourceScript, RefusesWhatItDoesNotSupportWithFileLineAndReason) {
       {"coordinate out of range", "1 DIALOGEX 0, 0, 40000, 10\nBEGIN\nEND\n", 1,
        "coordinate 40000 is out of range"},
       {"missing END", dialog + "BEGIN\n", 3, "expected CONTROL or END, found the end of the file"},
-      {"non-ASCII without pragma", dialog + "CAPTION \"K\xF5\"\nBEGIN\nEND\n", 2,
-       "non-ASCII text needs #pragma code_page(1257) before it"},
-      {"other code page", "#pragma code_page(65001)\n", 1, "only code page 1257 is supported"},
+      {"non-ASCII without pragma", dialog + "CAPTION \"K\xC3\xB5\"\nBEGIN\nEND\n", 2,
+       "non-ASCII text needs #pragma code_page(65001) before it"},
+      {"other code page", "#pragma code_page(1257)\n", 1,
+       "only code page 65001 (UTF-8) is supported"},
+      {"letter outside code page 1257",
+       "#pragma code_page(65001)\n" + dialog + "CAPTION \"\xD0\xAF\"\nBEGIN\nEND\n", 3,
+       "the text is not UTF-8 or has a letter that code page 1257 lacks"},
+      {"not UTF-8", "#pragma code_page(65001)\n" + dialog + "CAPTION \"K\xF5\"\nBEGIN\nEND\n", 3,
+       "the text is not UTF-8 or has a letter that code page 1257 lacks"},
+      {"number as text", "#include <windows.h>\n" + dialog + "CAPTION IDOK\nBEGIN\nEND\n", 3,
+       "expected the caption in quotes, found 'IDOK'"},
       {"define in the script", "#define X 1\n", 1, "unsupported preprocessor line '#define X 1'"},
       {"missing header", "\n#include \"missing.h\"\n", 2, "cannot find the header 'missing.h'"},
       {"escape in a string", dialog + "CAPTION \"a\\tb\"\nBEGIN\nEND\n", 2,
@@ -297,6 +293,13 @@ TEST(ResourceScript, RefusesWhatItDoesNotSupportWithFileLineAndReason) {
       {"not an icon", "1 ICON \"bad.rc\"\n", 1, "'bad.rc' is not an icon file"},
       {"icon twice", "1 ICON \"tiny.ico\"\n1 ICON \"tiny.ico\"\n", 2, "icon 1 is defined twice"},
       {"icon without quotes", "1 ICON tiny\n", 1, "expected the icon file in quotes, found 'tiny'"},
+      {"manifest type undefined", "1 RT_MANIFEST \"tiny.ico\"\n", 1,
+       "'RT_MANIFEST' is not defined"},
+      {"missing manifest", "#include <windows.h>\n1 RT_MANIFEST \"missing.manifest\"\n", 2,
+       "cannot find the manifest file 'missing.manifest'"},
+      {"manifest twice",
+       "#include <windows.h>\n1 RT_MANIFEST \"tiny.ico\"\n2 RT_MANIFEST \"tiny.ico\"\n", 3,
+       "the manifest is defined twice"},
       {"version statement", version + "FILEDATE 0, 0\nBEGIN\nEND\n", 2,
        "unsupported version statement 'FILEDATE'"},
       {"version number", version + "FILEVERSION 1, 70000\nBEGIN\nEND\n", 2,

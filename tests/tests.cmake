@@ -32,18 +32,23 @@ if(CMAKE_CROSSCOMPILING)
   # the whole date space test the same code natively and take minutes here.
   add_test(NAME core_tests
     COMMAND core_tests --gtest_filter=-YearsMinus400To3000/*:NonPositiveYearSweep.*)
+  # Ombrix.exe's manifest, read by the system from the program beside it.
+  add_executable(manifest_tests tests/manifest_test.cpp)
+  target_link_libraries(manifest_tests PRIVATE GTest::gtest_main)
+  add_dependencies(manifest_tests Ombrix)
+  add_test(NAME manifest_tests COMMAND manifest_tests)
   # Every run starts from a fresh Wine prefix, and the tests take turns in it.
   add_test(NAME wine_prefix COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --new-prefix)
   set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine RESOURCE_LOCK wine)
-  set_tests_properties(core_tests dialog_scenario_western dialog_scenario_baltic PROPERTIES
-    FIXTURES_REQUIRED wine RESOURCE_LOCK wine)
+  set_tests_properties(core_tests manifest_tests dialog_scenario_western dialog_scenario_baltic
+    dialog_scenario_144dpi PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine)
   return()
 endif()
 gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST)
 
 add_test(NAME cli_tests
   COMMAND ${CMAKE_COMMAND} -E env OMBRIX_REPORT=$<TARGET_FILE:ombrix-report>
-          bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/cli_test.sh)
+          OMBRIX_VERSION=${PROJECT_VERSION} bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/cli_test.sh)
 
 add_test(NAME install_tests
   COMMAND ${CMAKE_COMMAND} -E env BUILD_DIR=${CMAKE_BINARY_DIR}
@@ -62,7 +67,7 @@ add_test(NAME kb_spelling_tests
 add_executable(resource_script_tests tests/resource_script_test.cpp)
 target_link_libraries(resource_script_tests PRIVATE ombrix_rcscript GTest::gtest_main)
 target_compile_definitions(resource_script_tests PRIVATE
-  OMBRIX_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}" OMBRIX_VERSION="${PROJECT_VERSION}")
+  OMBRIX_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}" OMBRIX_BINARY_DIR="${CMAKE_BINARY_DIR}")
 gtest_discover_tests(resource_script_tests DISCOVERY_MODE PRE_TEST)
 
 # The window tests run the real dialog on Qt's offscreen platform, on a

@@ -228,6 +228,10 @@ typedef struct tagOFNA {
 #define VFT_APP 0x00000001L
 #define VFT2_UNKNOWN 0x00000000L
 
+// The application manifest, numbered as the resource compiler sees them.
+#define CREATEPROCESS_MANIFEST_RESOURCE_ID 1
+#define RT_MANIFEST 24
+
 #ifdef __cplusplus
 extern "C" {
 #endif

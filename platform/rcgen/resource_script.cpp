@@ -8,6 +8,7 @@
 #include "header_defines.h"
 #include "script_expression.h"
 #include "script_tokens.h"
+#include "tables/code_page.h"
 
 namespace {
 
@@ -19,7 +20,8 @@ constexpr uint32_t kWsPopup = 0x80000000;
 constexpr uint32_t kWsBorder = 0x00800000;
 constexpr uint32_t kWsSysMenu = 0x00080000;
 constexpr uint32_t kDsSetFont = 0x40;
-constexpr int kSupportedCodePage = 1257;
+constexpr int kUtf8CodePage = 65001;
+constexpr int64_t kManifestType = 24;
 
 constexpr uint32_t kMaxWord = 0xFFFF;
 
@@ -108,17 +110,43 @@ class ScriptParser {
     cursor_.Take();
   }
 
+  // Strings in quotes and names defined as one, side by side, joined as a
+  // resource compiler's preprocessor joins them; in code page 1257.
   std::string TakeString(const char* what) {
-    if (Peek().kind != TokenKind::String) {
-      Fail(Peek(), std::string("expected ") + what + " in quotes, found " + Shown(Peek()));
-    }
-    const Token& token = cursor_.Take();
-    for (char c : token.text) {
-      if (static_cast<unsigned char>(c) >= 0x80 && codePage_ != kSupportedCodePage) {
-        Fail(token, "non-ASCII text needs #pragma code_page(1257) before it");
+    const Token& first = Peek();
+    std::string text;
+    bool found = false;
+    for (;;) {
+      std::string piece;
+      if (Peek().kind == TokenKind::String) {
+        text += cursor_.Take().text;
+      } else if (Peek().kind == TokenKind::Name && DefinedText(defines_, Peek().text, &piece)) {
+        cursor_.Take();
+        text += piece;
+      } else {
+        break;
       }
+      found = true;
     }
-    return token.text;
+    if (!found) {
+      Fail(first, std::string("expected ") + what + " in quotes, found " + Shown(first));
+    }
+    return InCodePage(first, text);
+  }
+
+  // The script's UTF-8 as the program's code page 1257, or a refusal.
+  std::string InCodePage(const Token& at, const std::string& text) const {
+    bool ascii = true;
+    for (char c : text) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (ascii) return text;
+    if (codePage_ != kUtf8CodePage) {
+      Fail(at, "non-ASCII text needs #pragma code_page(65001) before it");
+    }
+    std::string converted = CodePageFromUtf8(text);
+    if (Utf8FromCodePage(converted) != text) {
+      Fail(at, "the text is not UTF-8 or has a letter that code page 1257 lacks");
+    }
+    return converted;
   }
 
   int64_t TakeNumber(const char* what, int64_t low, int64_t high) {
@@ -147,7 +175,7 @@ class ScriptParser {
       Include(token, match[1].str(), true);
     } else if (std::regex_match(token.text, match, kCodePage)) {
       codePage_ = std::stoi(match[1].str());
-      if (codePage_ != kSupportedCodePage) Fail(token, "only code page 1257 is supported");
+      if (codePage_ != kUtf8CodePage) Fail(token, "only code page 65001 (UTF-8) is supported");
     } else {
       Fail(token, "unsupported preprocessor line '" + token.text + "'");
     }
@@ -176,8 +204,8 @@ class ScriptParser {
     const Token& start = Peek();
     if (start.kind == TokenKind::Name && defines_.count(start.text) == 0) {
       Fail(start, "'" + start.text +
-                      "' is not a defined identifier (only DIALOGEX, MENU, ICON and VERSIONINFO "
-                      "resources with numeric identifiers are supported)");
+                      "' is not a defined identifier (only DIALOGEX, MENU, ICON, VERSIONINFO "
+                      "and RT_MANIFEST resources with numeric identifiers are supported)");
     }
     int id = TakeId("resource identifier");
     if (AtName("DIALOGEX")) {
@@ -192,10 +220,25 @@ class ScriptParser {
     } else if (AtName("VERSIONINFO")) {
       cursor_.Take();
       VersionInfo(id, start);
+    } else if (AtName("RT_MANIFEST")) {
+      TakeNumber("manifest resource type", kManifestType, kManifestType);
+      Manifest(id, start);
     } else {
-      Fail(Peek(),
-           "unsupported resource type " + Shown(Peek()) + " (DIALOGEX, MENU, ICON or VERSIONINFO)");
+      Fail(Peek(), "unsupported resource type " + Shown(Peek()) +
+                       " (DIALOGEX, MENU, ICON, VERSIONINFO or RT_MANIFEST)");
     }
+  }
+
+  // The bytes of a file that the script names, looked for next to it and
+  // then in the include folders.
+  std::string NamedFile(const char* what) {
+    const Token& file = Peek();
+    std::string name = TakeString(what);
+    std::string bytes;
+    for (const std::string& dir : SearchFolders(true)) {
+      if (ReadFile(dir + "/" + name, &bytes)) return bytes;
+    }
+    Fail(file, std::string("cannot find ") + what + " '" + name + "'");
   }
 
   void Icon(int id, const Token& start) {
@@ -203,18 +246,15 @@ class ScriptParser {
       if (other.id == id) Fail(start, "icon " + std::to_string(id) + " is defined twice");
     }
     const Token& file = Peek();
-    std::string name = TakeString("the icon file");
-    IconResource icon{id, {}};
-    bool found = false;
-    for (const std::string& dir : SearchFolders(true)) {
-      if (ReadFile(dir + "/" + name, &icon.bytes)) {
-        found = true;
-        break;
-      }
-    }
-    if (!found) Fail(file, "cannot find the icon file '" + name + "'");
-    if (!IsIconFile(icon.bytes)) Fail(file, "'" + name + "' is not an icon file");
+    IconResource icon{id, NamedFile("the icon file")};
+    if (!IsIconFile(icon.bytes)) Fail(file, "'" + file.text + "' is not an icon file");
     script_.icons.push_back(icon);
+  }
+
+  // Read only to know that it is there: nothing on Linux uses it.
+  void Manifest(int id, const Token& start) {
+    if (!script_.manifests.empty()) Fail(start, "the manifest is defined twice");
+    script_.manifests.push_back({id, NamedFile("the manifest file")});
   }
 
   void VersionInfo(int id, const Token& start) {

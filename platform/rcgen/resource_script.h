@@ -3,7 +3,8 @@
 //
 // The subset read is what the program's script uses:
 //   #include <header> / "header"     only the headers' #define lines count
-//   #pragma code_page(1257)          required before any non-ASCII text
+//   #pragma code_page(65001)         the script is UTF-8; required before any
+//                                    non-ASCII text
 //   id DIALOGEX x, y, cx, cy         with STYLE, EXSTYLE, CAPTION, MENU and
 //                                    FONT size, "face"[, weight[, italic[, charset]]]
 //     BEGIN CONTROL "text", id, "class", style, x, y, cx, cy[, exstyle] ... END
@@ -11,6 +12,8 @@
 //     MENUITEM SEPARATOR ... END
 //   id ICON "file.ico"               looked for next to the script, then in
 //                                    the include folders; must be an icon file
+//   id RT_MANIFEST "file"            the application manifest, found as an icon
+//                                    is; its bytes are kept as they are
 //   id VERSIONINFO                   with FILEVERSION and PRODUCTVERSION (up to
 //                                    four numbers), FILEFLAGSMASK, FILEFLAGS,
 //                                    FILEOS, FILETYPE and FILESUBTYPE
@@ -18,10 +21,12 @@
 //       VALUE "key", "text" ... END END
 //     BLOCK "VarFileInfo" BEGIN VALUE "Translation", language, code page ... END END
 // Identifiers, styles and coordinates are numbers or defined names combined
-// with "|", unary "-" and parentheses. As a Windows resource compiler does,
-// CAPTION adds WS_CAPTION and FONT adds DS_SETFONT to the dialog's style, and
-// every control gets WS_CHILD and WS_VISIBLE. Texts keep the script's bytes
-// (code page 1257). Anything else is refused with file, line and reason.
+// with "|", unary "-" and parentheses. A text is one or more strings in
+// quotes or names defined as one, side by side ("Versioon " VERSION). As a
+// Windows resource compiler does, CAPTION adds WS_CAPTION and FONT adds
+// DS_SETFONT to the dialog's style, and every control gets WS_CHILD and
+// WS_VISIBLE. Texts are kept in the program's code page 1257; a letter that
+// it lacks is refused. Anything else is refused with file, line and reason.
 #ifndef OMBRIX_PLATFORM_RCGEN_RESOURCE_SCRIPT_H
 #define OMBRIX_PLATFORM_RCGEN_RESOURCE_SCRIPT_H
 
@@ -72,6 +77,11 @@ struct IconResource {
   std::string bytes;  // the whole .ico file
 };
 
+struct ManifestResource {
+  int id;
+  std::string bytes;  // the whole file
+};
+
 // One string table of the version information: its language and code page
 // as eight hexadecimal digits, and its keys and texts in script order.
 struct VersionStrings {
@@ -92,6 +102,7 @@ struct ResourceScript {
   std::vector<DialogResource> dialogs;
   std::vector<MenuResource> menus;
   std::vector<IconResource> icons;
+  std::vector<ManifestResource> manifests;
   std::vector<VersionInfoResource> versionInfos;
 };
 

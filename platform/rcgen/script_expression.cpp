@@ -59,3 +59,13 @@ int64_t Expression(TokenCursor& cursor, const Defines& defines, int depth) {
 int64_t ReadExpression(TokenCursor& cursor, const Defines& defines) {
   return Expression(cursor, defines, 0);
 }
+
+bool DefinedText(const Defines& defines, const std::string& name, std::string* text) {
+  auto found = defines.find(name);
+  if (found == defines.end()) return false;
+  const Define& define = found->second;
+  std::vector<Token> tokens = Tokenize(define.file, define.value, define.line);
+  if (tokens.size() != 2 || tokens[0].kind != TokenKind::String) return false;
+  *text = tokens[0].text;
+  return true;
+}

@@ -1,16 +1,18 @@
 # What the program's Win32 code needs on Windows beyond the system's own
 # libraries: the code page 1257 forms of the calls that carry its text into
-# and out of windows (included ahead of every source that links this), and
-# the common controls of its status bar.
+# and out of windows (included ahead of every source that links this), the
+# common controls of its status bar, and the mends for Wine's rich-edit
+# control.
 add_library(ombrix_win32 STATIC platform/win32/code_page_calls.cpp)
 target_include_directories(ombrix_win32 PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_options(ombrix_win32 INTERFACE
   "$<$<COMPILE_LANGUAGE:CXX>:SHELL:-include ${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/code_page_calls.h>")
 
-# Nothing refers to the loading of the common controls, so its object goes
+# Nothing refers to these two, which act before WinMain, so their objects go
 # into each executable itself rather than into a library.
-add_library(ombrix_common_controls OBJECT platform/win32/common_controls.cpp)
+add_library(ombrix_win32_startup OBJECT platform/win32/common_controls.cpp
+                                        platform/win32/rich_edit_repairs.cpp)
 target_link_libraries(ombrix_win32
-  INTERFACE $<TARGET_OBJECTS:ombrix_common_controls>
+  INTERFACE $<TARGET_OBJECTS:ombrix_win32_startup>
   PUBLIC comctl32 comdlg32 user32)
-add_dependencies(ombrix_win32 ombrix_common_controls)
+add_dependencies(ombrix_win32 ombrix_win32_startup)

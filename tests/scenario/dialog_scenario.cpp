@@ -3,9 +3,10 @@
 // the dialog's modal loop the scenario types dates, presses OK, reads the
 // report view back as the program reads it (GetDlgItemTextA) and compares it
 // byte for byte with the report composed for the same date, saves it through
-// the save dialog, answers the date error box, resizes the dialog, and closes
-// it. The program's result must be 1. Prints one line per check; exits with
-// 0 when all passed.
+// the save dialog, answers the date error box, tabs round the controls,
+// copies each text control's text to the clipboard, resizes the dialog, and
+// closes it. The program's result must be 1. Prints one line per check;
+// exits with 0 when all passed.
 #include <windows.h>
 
 #include <cstdio>
@@ -128,6 +129,38 @@ void CheckStart() {
   CheckSame(ItemText(IDC_BIRTH_DATE_INPUT), kTemplateDate, "the date input starts as templated");
 }
 
+// The dialog opens as its template says, in dialog units of its font at the
+// screen's resolution: the client area and the controls; the status bar
+// across the bottom edge, as high as the platform makes it (a pixel of it
+// may lie below the edge where its dialog units are rounded up).
+void CheckTemplateLayout() {
+  struct Placed {
+    int id;
+    int x, y, cx, cy;
+  };
+  constexpr Placed kControls[] = {
+      {IDOK, 268, 12, 50, 14},
+      {IDCANCEL, 372, 12, 60, 16},
+      {IDC_HELP_BUTTON, 372, 32, 60, 16},
+      {IDC_SAVE_BUTTON, 372, 52, 60, 40},
+      {IDC_REPORT_VIEW, 12, 52, 348, 164},
+      {IDC_BIRTH_DATE_INPUT, 152, 12, 96, 12},
+  };
+  RECT client;
+  GetClientRect(MainDialog, &client);
+  RECT expected = TemplateToPixels(MainDialog, 0, 0, 440, 237);
+  Check(client.right == expected.right && client.bottom == expected.bottom,
+        "the client area is " + Describe(client) + ", 440 x 237 dialog units are " +
+            Describe(expected));
+  for (const Placed& c : kControls) {
+    CheckRect(c.id, ClientRectOf(c.id), TemplateToPixels(MainDialog, c.x, c.y, c.cx, c.cy));
+  }
+  RECT status = ClientRectOf(IDC_STATUS_BAR);
+  Check(status.left == 0 && status.right == client.right && status.top < client.bottom &&
+            status.bottom >= client.bottom,
+        "the status bar at " + Describe(status) + " spans the bottom edge");
+}
+
 // Each text control takes code page 1257 text, shows its letters and gives
 // the same bytes back.
 void CheckLetters() {
@@ -194,6 +227,47 @@ void CheckRejectedDate() {
   CheckSame(ItemText(IDC_REPORT_VIEW), before, "a rejected date leaves the report view");
 }
 
+// Tab goes round the tab stops in template order, twice, and leaves the
+// texts as they were.
+void CheckTabOrder() {
+  constexpr int kTabStops[] = {
+      IDOK, IDCANCEL, IDC_HELP_BUTTON, IDC_SAVE_BUTTON, IDC_REPORT_VIEW, IDC_BIRTH_DATE_INPUT};
+  std::string report = ItemText(IDC_REPORT_VIEW);
+  std::string date = ItemText(IDC_BIRTH_DATE_INPUT);
+  ClickInto(MainDialog, IDC_BIRTH_DATE_INPUT);
+  std::string order;
+  bool inOrder = true;
+  for (int round = 0; round < 2; ++round) {
+    for (int id : kTabStops) {
+      PressKey(MainDialog, '\t');
+      int focused = FocusedControl(MainDialog);
+      order += ' ';
+      order += std::to_string(focused);
+      inOrder = inOrder && focused == id;
+    }
+  }
+  Check(inOrder, "Tab goes round the tab stops twice in template order (" + order + " )");
+  CheckSame(ItemText(IDC_REPORT_VIEW), report, "Tab leaves the report view's text");
+  CheckSame(ItemText(IDC_BIRTH_DATE_INPUT), date, "Tab leaves the date input's text");
+}
+
+// 'Select all' and then 'Copy' or Ctrl+C put exactly the control's text on
+// the clipboard, and nothing after it.
+void CheckCopy() {
+  for (int id : {IDC_BIRTH_DATE_INPUT, IDC_REPORT_VIEW}) {
+    std::string name = "control " + std::to_string(id);
+    ClickInto(MainDialog, id);
+    ChooseMenuItem(MainDialog, IDM_SELECT_ALL);
+    ChooseMenuItem(MainDialog, IDM_COPY);
+    CheckSame(ClipboardText(), ShownText(MainDialog, id),
+              "'Select all' and 'Copy' put the text of " + name + " on the clipboard");
+    SetDlgItemTextA(MainDialog, id, kTemplateDate);
+    ChooseMenuItem(MainDialog, IDM_SELECT_ALL);
+    PressKey(MainDialog, 'C', true);
+    CheckSame(ClipboardText(), kTemplateDate, "Ctrl+C does the same in " + name);
+  }
+}
+
 // Enlarging the client by (dx, dy) moves the right-hand buttons by dx, grows
 // the report view by both and moves the status bar down by dy, widening it
 // by dx; OK and the date input stay. The opening size brings back the
@@ -241,10 +315,13 @@ void CheckResize() {
 void Act() {
   Acted = true;
   CheckStart();
+  CheckTemplateLayout();
   CheckLetters();
   CheckReport();
   CheckSave();
   CheckRejectedDate();
+  CheckTabOrder();
+  CheckCopy();
   CheckResize();
   PressCloseBox(MainDialog);
 }

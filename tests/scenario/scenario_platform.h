@@ -25,6 +25,30 @@ void PressCloseBox(HWND dialog);
 // has been handled.
 void ResizeClient(HWND dialog, int width, int height);
 
+// Presses a key as the keyboard does: '\t' is Tab, an upper-case letter its
+// key, with Ctrl held down when withCtrl. Returns when the dialog has
+// handled the key and the characters it made.
+void PressKey(HWND dialog, char key, bool withCtrl = false);
+
+// The id of the dialog's control that has the keyboard focus, 0 for none.
+int FocusedControl(HWND dialog);
+
+// Puts the keyboard focus into control id, as a click into it does (the
+// caret stays where it was).
+void ClickInto(HWND dialog, int id);
+
+// Chooses the menu item id of the dialog's menu; returns when its command is
+// handled.
+void ChooseMenuItem(HWND dialog, int id);
+
+// The text on the clipboard, in UTF-8 with CR LF line ends, as a paste into
+// another program gets it; "(none)" when it holds no text.
+std::string ClipboardText();
+
+// A rectangle of the dialog's template (dialog units) in pixels, each value
+// converted by itself, as the dialog is made from its template.
+RECT TemplateToPixels(HWND dialog, int x, int y, int cx, int cy);
+
 // The text that control id shows, in UTF-8, with CR LF line ends.
 std::string ShownText(HWND dialog, int id);
 

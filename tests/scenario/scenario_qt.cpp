@@ -2,13 +2,17 @@
 // in nested event loops too, run the scenario and the watch; the buttons,
 // the close box and the message box are worked through their widgets.
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QTest>
 #include <QTimer>
 
 #include "app/handles.h"
@@ -21,7 +25,7 @@ namespace {
 
 constexpr int kActPeriodMs = 10;
 constexpr int kWatchPeriodMs = 20;
-constexpr int kResizeWaitMs = 2000;
+constexpr int kResizeWaitMs = 2000;  // also the wait for the window to come to the front
 
 QSize ClientSize(HWND dialog) {
   RECT client;
@@ -53,6 +57,47 @@ void PressButton(HWND dialog, int id) {
   static_cast<QAbstractButton*>(GetDlgItem(dialog, id)->widget)->click();
 }
 
+void PressKey(HWND dialog, char key, bool withCtrl) {
+  QWidget* focus = QApplication::focusWidget();
+  QTest::keyClick(focus != nullptr ? focus : dialog->widget,
+                  key == '\t' ? Qt::Key_Tab : static_cast<Qt::Key>(key),
+                  withCtrl ? Qt::ControlModifier : Qt::NoModifier);
+  QCoreApplication::processEvents();
+}
+
+int FocusedControl(HWND dialog) {
+  for (HWND__* control : LiveDialog(dialog)->Controls()) {
+    if (control->widget == QApplication::focusWidget()) return control->id;
+  }
+  return 0;
+}
+
+// A click first brings the dialog's window to the front: the message box and
+// the save dialog were there before.
+void ClickInto(HWND dialog, int id) {
+  QWidget* window = dialog->widget->window();
+  window->activateWindow();
+  QDeadlineTimer deadline(kResizeWaitMs);
+  while (QApplication::activeWindow() != window && !deadline.hasExpired()) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, kActPeriodMs);
+  }
+  GetDlgItem(dialog, id)->widget->setFocus(Qt::MouseFocusReason);
+  QCoreApplication::processEvents();
+}
+
+void ChooseMenuItem(HWND dialog, int id) {
+  for (QAction* action : dialog->widget->findChildren<QAction*>()) {
+    if (action->data().toInt() == id) action->trigger();
+  }
+  QCoreApplication::processEvents();
+}
+
+std::string ClipboardText() {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  if (data == nullptr || !data->hasText()) return "(none)";
+  return data->text().replace(QLatin1Char('\n'), QLatin1String("\r\n")).toStdString();
+}
+
 void PressCloseBox(HWND dialog) {
   dialog->widget->close();
 }
@@ -64,6 +109,12 @@ void ResizeClient(HWND dialog, int width, int height) {
   while (ClientSize(dialog) != QSize(width, height) && !deadline.hasExpired()) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, kActPeriodMs);
   }
+}
+
+RECT TemplateToPixels(HWND dialog, int x, int y, int cx, int cy) {
+  QRect pixels = DialogUnitsToPixels(LiveDialog(dialog)->Units(), x, y, cx, cy);
+  return {pixels.left(), pixels.top(), pixels.left() + pixels.width(),
+          pixels.top() + pixels.height()};
 }
 
 std::string ShownText(HWND dialog, int id) {

@@ -1,7 +1,8 @@
 // The dialog scenario's platform part on the Win32 API: thread timers, whose
 // WM_TIMER every modal loop dispatches, run the scenario and the watch; the
-// buttons, the close box, the message box and the save dialog are worked with
-// messages, as the mouse and the keyboard would work them.
+// buttons, the close box, the menu, the message box and the save dialog are
+// worked with messages, as the mouse and the keyboard would work them, and
+// keys are pressed through the system's input, as a keyboard presses them.
 #include <string>
 
 #include "app/handles.h"
@@ -22,19 +23,18 @@ UINT_PTR ActTimer;
 HWND AnsweredBox;
 HWND AnsweredSaveDialog;
 
-std::string Utf8(const wchar_t* text) {
-  int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  if (size <= 1) return {};
+// A NUL inside the text is kept.
+std::string Utf8(const wchar_t* text, size_t length) {
+  int count = static_cast<int>(length);
+  int size = WideCharToMultiByte(CP_UTF8, 0, text, count, nullptr, 0, nullptr, nullptr);
   std::string utf8(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), size, nullptr, nullptr);
-  utf8.resize(static_cast<size_t>(size - 1));
+  WideCharToMultiByte(CP_UTF8, 0, text, count, utf8.data(), size, nullptr, nullptr);
   return utf8;
 }
 
 std::string WindowText(HWND window) {
   static wchar_t text[kTextSize];
-  GetWindowTextW(window, text, kTextSize);
-  return Utf8(text);
+  return Utf8(text, static_cast<size_t>(GetWindowTextW(window, text, kTextSize)));
 }
 
 bool IsOfClass(HWND window, const char* className) {
@@ -113,6 +113,75 @@ void PressButton(HWND dialog, int id) {
   SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
 }
 
+// Handles what the queue holds as the dialog's modal loop does, until the
+// key-up of key has been handled and the queue is empty (or a second has
+// passed).
+void HandleKeyInput(HWND dialog, WPARAM key) {
+  constexpr DWORD kLimitMs = 1000;
+  DWORD start = GetTickCount();
+  bool released = false;
+  for (;;) {
+    MSG msg;
+    if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      released = released || (msg.message == WM_KEYUP && msg.wParam == key);
+      if (!IsDialogMessageW(dialog, &msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+      }
+    } else if (released || GetTickCount() - start > kLimitMs) {
+      return;
+    } else {
+      Sleep(1);
+    }
+  }
+}
+
+void PressKey(HWND dialog, char key, bool withCtrl) {
+  WORD code = key == '\t' ? VK_TAB : static_cast<WORD>(key);
+  INPUT keys[4] = {};
+  int count = 0;
+  auto add = [&](WORD vk, DWORD flags) {
+    keys[count].type = INPUT_KEYBOARD;
+    keys[count].ki.wVk = vk;
+    keys[count++].ki.dwFlags = flags;
+  };
+  if (withCtrl) add(VK_CONTROL, 0);
+  add(code, 0);
+  add(code, KEYEVENTF_KEYUP);
+  if (withCtrl) add(VK_CONTROL, KEYEVENTF_KEYUP);
+  SendInput(static_cast<UINT>(count), keys, sizeof(INPUT));
+  HandleKeyInput(dialog, withCtrl ? VK_CONTROL : code);
+}
+
+int FocusedControl(HWND dialog) {
+  HWND focus = GetFocus();
+  return focus != nullptr && IsChild(dialog, focus) ? GetDlgCtrlID(focus) : 0;
+}
+
+void ClickInto(HWND dialog, int id) {
+  SetFocus(GetDlgItem(dialog, id));
+}
+
+void ChooseMenuItem(HWND dialog, int id) {
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+std::string ClipboardText() {
+  if (!OpenClipboard(nullptr)) return "(no clipboard)";
+  std::string text = "(none)";
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  if (const wchar_t* chars = data != nullptr ? static_cast<wchar_t*>(GlobalLock(data)) : nullptr) {
+    // The whole block, as a paste outside Windows takes it: what follows the
+    // text's NUL counts, only NULs at the very end do not.
+    size_t length = GlobalSize(data) / sizeof(wchar_t);
+    while (length > 0 && chars[length - 1] == L'\0') --length;
+    text = Utf8(chars, length);
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
 void PressCloseBox(HWND dialog) {
   SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
@@ -125,6 +194,12 @@ void ResizeClient(HWND dialog, int width, int height) {
   SetWindowPos(dialog, nullptr, 0, 0, outer.right - outer.left + width - client.right,
                outer.bottom - outer.top + height - client.bottom,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT TemplateToPixels(HWND dialog, int x, int y, int cx, int cy) {
+  RECT pixels = {x, y, cx, cy};
+  MapDialogRect(dialog, &pixels);
+  return {pixels.left, pixels.top, pixels.left + pixels.right, pixels.top + pixels.bottom};
 }
 
 std::string ShownText(HWND dialog, int id) {
