@@ -1,9 +1,8 @@
 // The whole date space: every day and month of years -400 to 3000 and a
 // seeded sample of years from -9999 to 99999, each typed as text, parsed and
-// composed twice. What must hold for every report: the date reads back as
-// typed, the text is terminated inside its buffer, no placeholder is left,
-// the previous-life reading is there, and a second build gives the same
-// bytes.
+// composed. What must hold for every report: the date reads back as typed,
+// the text is terminated inside its buffer, no placeholder is left, and the
+// previous-life reading is there.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -52,9 +51,6 @@ class DateSpace {
     if (std::strstr(ReportText, taskHeading_.c_str()) == nullptr) {
       Fault(typed, "no previous-life reading");
     }
-    first_.assign(static_cast<const char*>(ReportText), end);
-    ComposeReport(parsed);
-    if (first_ != ReportText) Fault(typed, "second build differs");
   }
   int faults() const { return faults_; }
 
@@ -63,7 +59,6 @@ class DateSpace {
     if (++faults_ <= 5) ADD_FAILURE() << typed << ": " << what;
   }
   const std::string taskHeading_ = "\r\n" + Row(7050, "0") + "\r\n";
-  std::string first_;
   int faults_ = 0;
 };
 

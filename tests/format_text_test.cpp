@@ -2,6 +2,7 @@
 // was given or write beyond its destination.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "tables/format_text.h"
@@ -46,13 +47,15 @@ TEST(FormatText, PrintsTheExtremesOf32Bits) {
   EXPECT_STREQ(dest, "-2147483648 2147483647 0");
 }
 
+// The destination is the first 8 bytes of a larger buffer, so that a write
+// past its end lands in the guard bytes behind it.
 TEST(FormatText, CutsToItsDestination) {
   const FormatArg text = TextArg("a long text that does not fit");
-  char dest[8] = {};
-  char guard = 'G';
-  FormatText(dest, sizeof dest, "[%s]", &text, 1);
-  EXPECT_STREQ(dest, "[a long");
-  EXPECT_EQ(guard, 'G');
+  char buffer[8 + 16];
+  std::memset(buffer, 'G', sizeof buffer);
+  FormatText(buffer, 8, "[%s]", &text, 1);
+  EXPECT_STREQ(buffer, "[a long");
+  EXPECT_EQ(std::string(buffer + 8, 16), std::string(16, 'G'));
 }
 
 }  // namespace

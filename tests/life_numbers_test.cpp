@@ -98,8 +98,12 @@ TEST(Calendar, DaysBetween) {
       {2009, 2, 31, 2012, 1, 1, 1034},  // 31 February
       {2001, 12, 31, 2002, 2, 30, 61},
       {2000, 3, 1, 2000, 12, 31, 305},
-      {2000, 2, 29, 2000, 3, 1, 0},  // 29 February counts as 1 March      {-4, 1, 1, -3, 1, 1,
-                                     // 366},
+      // 29 February counts as 1 March.
+      {2000, 2, 29, 2000, 3, 1, 0},
+      {-4, 1, 1, -3, 1, 1, 366},
+      // The leap day of a later end year counts from 1 March on, not before.
+      {2003, 1, 1, 2004, 2, 29, 424},
+      {2003, 1, 1, 2004, 3, 1, 425},
       {-100, 1, 1, -99, 1, 1, 365},
       {1900, 1, 1, 2000, 1, 1, 36524},
       {2001, 1, 1, 2000, 1, 1, -365},  // backwards, no leap day is counted

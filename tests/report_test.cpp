@@ -21,8 +21,8 @@ TEST(CoreNumbers, WorkedDates) {
     int32_t root, lifePath, lifePathDigit;
   } cases[] = {
       {{27, 10, 1980}, 9, 1, 1},
-      {{29, 10, 1980}, 2, 3, 3},  // 29 gives 11, then 2: no master root
-                                  // number
+      // 29 gives 11, then 2: no master root number.
+      {{29, 10, 1980}, 2, 3, 3},
       {{2, 1, 1979}, 2, 11, 2},
       {{9, 9, 1993}, 9, 22, 4},
       {{1, 1, 0}, 1, 2, 2},
