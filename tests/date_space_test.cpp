@@ -12,8 +12,8 @@
 #include "date/birth_date.h"
 #include "date/month_field.h"
 #include "report/report.h"
-#include "table_rows.h"
 #include "tables/buffers.h"
+#include "tests/support.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "dialog_harness.h"
+#include "tests/dialog_harness.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -9,7 +9,7 @@
 #include "app/main_dialog.h"
 #include "app/resource.h"
 #include "tables/buffers.h"
-#include "tables/embedded_tables.h"
+#include "tests/support.h"
 
 QList<int> Commands;
 
@@ -64,8 +64,11 @@ QByteArray ItemText(HWND dialog, int id) {
 }
 
 QByteArray Table(int id) {
-  const EmbeddedTable* table = FindEmbeddedTable(id);
-  return QByteArray(table->bytes, table->size);
+  return QByteArray::fromStdString(TableBytes(id));
+}
+
+QByteArray ComposedReport(const QByteArray& typedDate) {
+  return QByteArray::fromStdString(ComposedReport(typedDate.constData()));
 }
 
 QAction* MenuAction(HWND dialog, int id) {

@@ -43,6 +43,10 @@ QByteArray ItemText(HWND dialog, int id);
 // The bytes of a knowledge-base table.
 QByteArray Table(int id);
 
+// The report of the typed date (code page 1257); "(no date)" when it is
+// none.
+QByteArray ComposedReport(const QByteArray& typedDate);
+
 QAction* MenuAction(HWND dialog, int id);
 
 // Chooses a menu item as a person does; its command arrives once the events

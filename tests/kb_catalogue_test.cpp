@@ -13,24 +13,21 @@
 #include "tables/embedded_tables.h"
 #include "tables/text_table.h"
 #include "tests/kb_fixed_rows.h"
+#include "tests/support.h"
 
 namespace {
 
-std::string Table(int id) {
-  const EmbeddedTable* table = FindEmbeddedTable(id);
-  return table ? std::string(table->bytes, static_cast<size_t>(table->size)) : "";
-}
-
 std::string Line(int id, const std::string& key) {
   char dest[4096] = "<missing>";
-  LineAfterKey(dest, sizeof dest, Table(id).c_str(), key.c_str(), " ");
+  LineAfterKey(dest, sizeof dest, TableBytes(id).c_str(), key.c_str(), " ");
   return dest;
 }
 
 std::string Field(int id, const std::string& key, int n) {
   char dest[256] = "";
-  return FieldOfKeyedLine(dest, sizeof dest, Table(id).c_str(), key.c_str(), n) == 0 ? dest
-                                                                                     : "<none>";
+  return FieldOfKeyedLine(dest, sizeof dest, TableBytes(id).c_str(), key.c_str(), n) == 0
+             ? dest
+             : "<none>";
 }
 
 std::vector<std::string> Numbers(int from, int to, const std::string& prefix = "") {
@@ -105,7 +102,7 @@ TEST(KnowledgeBase, HasAll42Tables) {
   // size they were written at.
   size_t total = 0;
   for (int id : ids) {
-    std::string text = Table(id);
+    std::string text = TableBytes(id);
     total += text.size();
     EXPECT_FALSE(text.empty()) << id;
     EXPECT_LE(text.size(), 6000u) << id;
@@ -119,7 +116,7 @@ TEST(KnowledgeBase, HasAll42Tables) {
 
 TEST(KnowledgeBase, EveryKeyFindsItsOwnRowFirst) {
   for (const auto& [id, labels] : KeyedLabels()) {
-    std::string text = Table(id);
+    std::string text = TableBytes(id);
     for (const std::string& label : labels) {
       std::string key = "\r\n" + label;
       size_t at = text.find(key);
@@ -130,7 +127,7 @@ TEST(KnowledgeBase, EveryKeyFindsItsOwnRowFirst) {
 }
 
 TEST(KnowledgeBase, BareKeysFindTheirRowLabels) {
-  std::string places = Table(7030);
+  std::string places = TableBytes(7030);
   for (int n = 1; n <= 74; ++n) {
     std::string key = std::to_string(n);
     size_t at = places.find(key);
@@ -139,14 +136,14 @@ TEST(KnowledgeBase, BareKeysFindTheirRowLabels) {
     EXPECT_EQ(places[at + key.size()], ' ') << n;
     EXPECT_NE(Line(7030, key), "<missing>") << n;
   }
-  std::string months = Table(32000);
+  std::string months = TableBytes(32000);
   for (int n = 1; n <= 12; ++n) {
     std::string key = std::to_string(n);
     EXPECT_EQ(months.substr(months.find(key) + key.size(), 1), "\t") << n;
   }
-  std::string years = Table(7040);
+  std::string years = TableBytes(7040);
   EXPECT_EQ(years.substr(years.find("0"), 3), "0\tA");
-  std::string types = Table(7002);
+  std::string types = TableBytes(7002);
   EXPECT_EQ(types.substr(types.find("TYYP") - 2, 9), "\r\nTYYP\t\tD");
 }
 
@@ -154,11 +151,11 @@ TEST(KnowledgeBase, FixedRowsAreExact) {
   for (const FixedRow& row : kFixedRows) {
     EXPECT_EQ(Utf8FromCodePage(Line(row.table, row.key)), row.text) << row.table << row.key;
   }
-  EXPECT_EQ(Table(31000).size(), 163u);
-  EXPECT_EQ(Table(32000).size(), 282u);
-  EXPECT_EQ(Utf8FromCodePage(Table(8000)).rfind("\r\nSissejuhatus\r\n\r\n\r\n\r\n\t", 0), 0u);
+  EXPECT_EQ(TableBytes(31000).size(), 163u);
+  EXPECT_EQ(TableBytes(32000).size(), 282u);
+  EXPECT_EQ(Utf8FromCodePage(TableBytes(8000)).rfind("\r\nSissejuhatus\r\n\r\n\r\n\r\n\t", 0), 0u);
   for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22}) {
-    std::string text = Utf8FromCodePage(Table(1000 + 10 * n));
+    std::string text = Utf8FromCodePage(TableBytes(1000 + 10 * n));
     std::string heading = "\r\nElutee number " + std::to_string(n) + ":\r\n\tPositiivne variant - ";
     EXPECT_EQ(text.rfind(heading, 0), 0u) << n;
     EXPECT_NE(text.find("\r\n\tNegatiivne variant\r\n\t"), std::string::npos) << n;
@@ -197,7 +194,7 @@ TEST(KnowledgeBase, PlaceholdersOnlyWhereTheirRowsNeedThem) {
   }
   for (int i = 0; i < kEmbeddedTableCount; ++i) {
     const EmbeddedTable& table = kEmbeddedTables[i];
-    EXPECT_EQ(count(Table(table.id), "%"), percents[table.id]) << table.id;
+    EXPECT_EQ(count(TableBytes(table.id), "%"), percents[table.id]) << table.id;
   }
 }
 
@@ -237,7 +234,7 @@ TEST(KnowledgeBase, PreviousLifeMatricesAreComplete) {
 }
 
 TEST(KnowledgeBase, PlaceNamesHoldNoDigits) {
-  std::string places = Table(7030);
+  std::string places = TableBytes(7030);
   for (int n = 1; n <= 74; ++n) {
     std::string line = Line(7030, std::to_string(n));
     EXPECT_EQ(line.find_first_of("0123456789"), std::string::npos) << n;

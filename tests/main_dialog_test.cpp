@@ -27,20 +27,12 @@
 #include "platform/qt/libraries.h"
 #include "platform/qt/win32_private.h"
 #include "platform/rcgen/embedded_resources.h"
-#include "report/report.h"
 #include "tables/buffers.h"
 #include "tables/code_page.h"
 #include "tables/embedded_tables.h"
 #include "tests/dialog_harness.h"
 
 namespace {
-
-QByteArray ComposedReport(const char* date) {
-  BirthDate birthDate;
-  if (ParseDateText(date, &birthDate) != 0) return "no date";
-  ComposeReport(birthDate);
-  return ReportText;
-}
 
 // The geometry of every control, in template order, in client pixels.
 std::vector<QRect> Layout(HWND dialog) {

@@ -6,14 +6,9 @@
 #include "report/report.h"
 #include "report/sections.h"
 #include "tables/buffers.h"
-#include "tables/embedded_tables.h"
+#include "tests/support.h"
 
 namespace {
-
-std::string Table(int id) {
-  const EmbeddedTable* table = FindEmbeddedTable(id);
-  return table ? std::string(table->bytes, static_cast<size_t>(table->size)) : "";
-}
 
 TEST(CoreNumbers, WorkedDates) {
   struct Case {
@@ -40,9 +35,9 @@ TEST(CoreNumbers, WorkedDates) {
 // The report up to the end of the life-path table: header, root-number
 // table, birth-day heading and row, life-path table.
 std::string FirstSections(const char* header, int rootTable, const char* dayLine, int lifeTable) {
-  return std::string(header) + Table(rootTable) + "\r\n\r\n" +
+  return std::string(header) + TableBytes(rootTable) + "\r\n\r\n" +
          "S\xFCnnikuup\xE4\x65v annab lisaks j\xE4rgnevaid omadusi:" + "\r\n" + dayLine +
-         "\r\n\r\n" + Table(lifeTable) + "\r\n";
+         "\r\n\r\n" + TableBytes(lifeTable) + "\r\n";
 }
 
 TEST(ComposeReport, BeginsWithTheFirstSectionsInOrder) {
@@ -61,7 +56,7 @@ TEST(ComposeReport, BeginsWithTheFirstSectionsInOrder) {
   for (const Case& c : cases) {
     ComposeReport(c.date);
     std::string dayKey = "\r\n" + std::to_string(c.date.day) + ".  ";
-    std::string days = Table(5);
+    std::string days = TableBytes(5);
     size_t row = days.find(dayKey);
     ASSERT_NE(row, std::string::npos);
     size_t text = row + dayKey.size();

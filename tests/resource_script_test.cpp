@@ -6,22 +6,17 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
-#include "resource_script.h"
+#include "platform/rcgen/resource_script.h"
+#include "tests/support.h"
 
 namespace {
 
 const std::string kSourceDir = OMBRIX_SOURCE_DIR;
 // The program's script also includes the version that CMake generates.
 const std::vector<std::string> kIncludeDirs = {kSourceDir + "/platform/include", OMBRIX_BINARY_DIR};
-
-std::string FileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 ResourceScript ProgramsScript() {
   ResourceScript script;

@@ -12,18 +12,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "app/handles.h"
 #include "app/resource.h"
 #include "date/birth_date.h"
-#include "report/report.h"
 #include "tables/buffers.h"
 #include "tables/code_page.h"
-#include "tables/text_table.h"
 #include "tests/scenario/scenario_platform.h"
+#include "tests/support.h"
 
 namespace {
 
@@ -84,21 +81,6 @@ std::string WithoutCr(std::string text) {
     if (c != '\r') out += c;
   }
   return out;
-}
-
-std::string TableBytes(int id) {
-  static char text[kTextBufferSize];
-  LoadTextTable(text, sizeof text, id);
-  return text;
-}
-
-// The report of the date, composed on the program's buffers after the
-// dialog is done with them.
-std::string ComposedReport(const char* date) {
-  BirthDate birthDate;
-  if (ParseDateText(date, &birthDate) != 0) return "(no date)";
-  ComposeReport(birthDate);
-  return ReportText;
 }
 
 // A control's outer rectangle in the dialog's client coordinates.
@@ -178,20 +160,13 @@ void CheckReport() {
   PressButton(MainDialog, IDOK);
   std::string shown = ShownText(MainDialog, IDC_REPORT_VIEW);
   std::string view = ItemText(IDC_REPORT_VIEW);
+  // Composed on the program's buffers after the dialog is done with them.
   std::string expected = ComposedReport(kReportDate);
   CheckSame(view, expected, "OK puts the report of the date into the report view, byte for byte");
   CheckSame(shown, Utf8FromCodePage(expected), "the report view shows the report's letters");
   Check(shown.find("Kamt\xC5\xA1"
                    "atka") != std::string::npos,
         "the report shows \"Kamtšatka\"");
-}
-
-std::string FileBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return "(no file)";
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
 }
 
 // The saved file holds the bytes the program reads from the report view:

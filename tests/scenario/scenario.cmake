@@ -4,7 +4,7 @@
 if(WIN32)
   add_executable(dialog_scenario tests/scenario/dialog_scenario.cpp
                                  tests/scenario/scenario_win32.cpp app/main.cpp)
-  target_link_libraries(dialog_scenario PRIVATE ombrix_app_resources ombrix_app)
+  target_link_libraries(dialog_scenario PRIVATE ombrix_app_resources ombrix_app test_support)
   # On a Western Windows, whose code page has other bytes for Š, š, Ž and ž,
   # and on an Estonian one.
   add_test(NAME dialog_scenario_western COMMAND
@@ -18,7 +18,7 @@ else()
   add_executable(dialog_scenario tests/scenario/dialog_scenario.cpp
                                  tests/scenario/scenario_qt.cpp)
   find_package(Qt6 REQUIRED COMPONENTS Test)
-  target_link_libraries(dialog_scenario PRIVATE ombrix_resources ombrix_app Qt6::Test)
+  target_link_libraries(dialog_scenario PRIVATE ombrix_resources ombrix_app test_support Qt6::Test)
   add_test(NAME dialog_scenario COMMAND dialog_scenario)
   set_tests_properties(dialog_scenario PROPERTIES ENVIRONMENT
     "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_SOURCE_DIR}/tests/offscreen.json")

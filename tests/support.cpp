@@ -1,18 +1,15 @@
-// Reading the embedded knowledge base the plain way, to state what a report
-// must hold: a row is found by its exact label, not by the program's first
-// occurrence search, so a table whose rows stand in the wrong order shows.
-#ifndef OMBRIX_TESTS_TABLE_ROWS_H
-#define OMBRIX_TESTS_TABLE_ROWS_H
+#include "tests/support.h"
 
-#include <initializer_list>
+#include <fstream>
+#include <iterator>
 #include <map>
-#include <string>
-#include <vector>
 
+#include "date/birth_date.h"
+#include "report/report.h"
+#include "tables/buffers.h"
 #include "tables/embedded_tables.h"
 
-// The exact bytes of a table; empty for an unknown identifier.
-inline const std::string& Table(int id) {
+const std::string& TableBytes(int id) {
   static std::map<int, std::string> tables;
   auto found = tables.find(id);
   if (found != tables.end()) return found->second;
@@ -21,11 +18,8 @@ inline const std::string& Table(int id) {
   return tables.emplace(id, bytes).first->second;
 }
 
-// The text of the line row labelled label: behind the label, an optional
-// full stop and the blanks, up to the line end. "<no row>" when none has
-// exactly this label.
-inline std::string Row(int id, const std::string& label) {
-  const std::string& table = Table(id);
+std::string Row(int id, const std::string& label) {
+  const std::string& table = TableBytes(id);
   for (size_t at = table.find("\r\n" + label); at != std::string::npos;
        at = table.find("\r\n" + label, at + 1)) {
     size_t text = at + 2 + label.size();
@@ -37,10 +31,12 @@ inline std::string Row(int id, const std::string& label) {
   return "<no row>";
 }
 
-// The fields of the field row labelled label, field 0 first; empty when
-// none has exactly this label.
-inline std::vector<std::string> Fields(int id, const std::string& label) {
-  const std::string& table = Table(id);
+std::string Row(int id, int label) {
+  return Row(id, std::to_string(label));
+}
+
+std::vector<std::string> Fields(int id, const std::string& label) {
+  const std::string& table = TableBytes(id);
   size_t at = table.find("\r\n" + label + "\t");
   if (at == std::string::npos) return {};
   std::vector<std::string> fields;
@@ -53,12 +49,7 @@ inline std::vector<std::string> Fields(int id, const std::string& label) {
   return fields;
 }
 
-inline std::string Row(int id, int label) {
-  return Row(id, std::to_string(label));
-}
-
-// The format with its placeholders ("%li", "%s") filled in order.
-inline std::string Fill(std::string format, std::initializer_list<std::string> values) {
+std::string Fill(std::string format, std::initializer_list<std::string> values) {
   size_t from = 0;
   for (const std::string& value : values) {
     size_t li = format.find("%li", from);
@@ -71,8 +62,19 @@ inline std::string Fill(std::string format, std::initializer_list<std::string> v
   return format;
 }
 
-inline std::string Fill(const std::string& format, int value) {
+std::string Fill(const std::string& format, int value) {
   return Fill(format, {std::to_string(value)});
 }
 
-#endif
+std::string ComposedReport(const char* typedDate) {
+  BirthDate date;
+  if (ParseDateText(typedDate, &date) != 0) return "(no date)";
+  ComposeReport(date);
+  return ReportText;
+}
+
+std::string FileBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return "(no file)";
+  return std::string(std::istreambuf_iterator<char>(file), {});
+}
