@@ -7,11 +7,11 @@
 #include "app/report_command.h"
 #include "app/resource.h"
 #include "tables/buffers.h"
+#include "tables/catalogue.h"
 #include "tables/text_table.h"
 
 namespace {
 
-constexpr int kIntroductionTable = 8000;
 constexpr int kHelpPopup = 2;  // "Appi !?" on the menu bar
 constexpr UINT kSimpleBeep = 0xFFFFFFFF;
 
@@ -93,7 +93,7 @@ BOOL OnInitDialog(HWND dialog) {
   LayoutMetrics.statusLeft = statusCorner.x;
   LayoutMetrics.statusTop = statusCorner.y;
 
-  LoadTextTable(ReportText, kTextBufferSize, kIntroductionTable);
+  LoadTextTable(ReportText, kTextBufferSize, kIntroductionTableId);
   SetDlgItemTextA(dialog, IDC_REPORT_VIEW, ReportText);
   return TRUE;
 }

@@ -4,11 +4,10 @@
 
 #include "date/month_field.h"
 #include "tables/buffers.h"
+#include "tables/catalogue.h"
 #include "tables/text_table.h"
 
 namespace {
-
-constexpr int kDateErrorTableId = 31000;
 
 bool IsConversionSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';

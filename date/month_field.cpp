@@ -4,6 +4,7 @@
 
 #include "date/birth_date.h"
 #include "tables/buffers.h"
+#include "tables/catalogue.h"
 #include "tables/format_text.h"
 #include "tables/text_table.h"
 

@@ -1,4 +1,4 @@
-// The month table (32000): per month a field row of full name, abbreviation
+// The month table: per month a field row of full name, abbreviation
 // and locative, keyed by the month number alone, without CR LF. The locative
 // carries no TAB behind it, so as a field it runs on into the next row; the
 // December row's locative is not found at all.
@@ -6,8 +6,6 @@
 #define OMBRIX_DATE_MONTH_FIELD_H
 
 #include <cstdint>
-
-constexpr int kMonthTableId = 32000;
 
 // Loads the month table into TableText and reads field n of the month's row
 // into dest. Returns 0, or -1 with dest unchanged.

@@ -3,12 +3,11 @@
 #include "report/reduce.h"
 #include "report/sections.h"
 #include "tables/buffers.h"
+#include "tables/catalogue.h"
 #include "tables/composite_steps.h"
 #include "tables/text_table.h"
 
 namespace {
-
-constexpr int kApogeeTableId = 2000;
 
 // Per apogee: the row of its period line (with the age) and of its number line.
 constexpr const char* kPeriodKeys[] = {"\r\n1", "\r\n2", "\r\n3", "\r\n4"};

@@ -2,12 +2,9 @@
 // other than 11 and 22, with its meaning. Other days append nothing.
 #include "report/sections.h"
 #include "tables/buffers.h"
+#include "tables/catalogue.h"
 #include "tables/composite_steps.h"
 #include "tables/text_table.h"
-
-namespace {
-constexpr int kGiftTableId = 4000;
-}
 
 int32_t BirthdayGiftNumber(BirthDate date) {
   if (date.day < 10 || date.day == 11 || date.day == 22) return 0;

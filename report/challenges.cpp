@@ -3,12 +3,12 @@
 #include "report/reduce.h"
 #include "report/sections.h"
 #include "tables/buffers.h"
+#include "tables/catalogue.h"
 #include "tables/composite_steps.h"
 #include "tables/text_table.h"
 
 namespace {
 
-constexpr int kChallengeTableId = 3000;
 constexpr const char* kChallengeKeys[] = {"\r\n1", "\r\n2", "\r\n3", "\r\n4"};
 
 int32_t Distance(int32_t a, int32_t b) {

@@ -4,13 +4,10 @@
 #include "report/reduce.h"
 #include "report/sections.h"
 #include "tables/buffers.h"
+#include "tables/catalogue.h"
 #include "tables/composite_steps.h"
 #include "tables/format_text.h"
 #include "tables/text_table.h"
-
-namespace {
-constexpr int kBirthDayTableId = 5;
-}
 
 int32_t RootNumber(BirthDate date) {
   return ReduceAtLeastOnce(date.day);
@@ -33,7 +30,7 @@ void AppendHeader(BirthDate date) {
 }
 
 void AppendRootNumber(BirthDate date) {
-  AppendTableWhole(10 * RootNumber(date));
+  AppendTableWhole(RootTableId(RootNumber(date)));
   AppendToReport("\r\n\r\n");
 }
 
@@ -46,6 +43,6 @@ void AppendBirthDay(BirthDate date) {
 }
 
 void AppendLifePath(BirthDate date) {
-  AppendTableWhole(1000 + 10 * LifePathNumber(date));
+  AppendTableWhole(LifePathTableId(LifePathNumber(date)));
   AppendToReport("\r\n");
 }

@@ -5,12 +5,12 @@
 #include "report/reduce.h"
 #include "report/sections.h"
 #include "tables/buffers.h"
+#include "tables/catalogue.h"
 #include "tables/composite_steps.h"
 #include "tables/text_table.h"
 
 namespace {
 
-constexpr int kCycleTableId = 5000;
 // The length of the second cycle: 28 years and 4 months.
 constexpr int32_t kCycleYears = 28;
 constexpr int32_t kCycleMonths = 4;

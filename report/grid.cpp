@@ -4,12 +4,11 @@
 #include "report/reduce.h"
 #include "report/sections.h"
 #include "tables/buffers.h"
+#include "tables/catalogue.h"
 #include "tables/composite_steps.h"
 #include "tables/format_text.h"
 
 namespace {
-
-constexpr int kGridTableId = 6000;
 
 // The three digits of each line 1-6.
 constexpr int kLineDigits[7][3] = {{0, 0, 0}, {1, 4, 7}, {2, 5, 8}, {3, 6, 9},

@@ -8,6 +8,7 @@
 // separators around it stay, so the report keeps its shape.
 #include "report/sections.h"
 #include "tables/buffers.h"
+#include "tables/catalogue.h"
 #include "tables/composite_steps.h"
 #include "tables/text_table.h"
 

@@ -9,21 +9,12 @@
 
 #include "report/sections.h"
 #include "tables/buffers.h"
+#include "tables/catalogue.h"
 #include "tables/composite_steps.h"
 #include "tables/format_text.h"
 #include "tables/text_table.h"
 
 namespace {
-
-constexpr int kYearLetterTableId = 7001;
-constexpr int kMonthRowTableId = 7002;
-constexpr int kDayTableId = 7003;
-constexpr int kSexTableId = 7000;
-constexpr int kProfessionTableId = 7010;
-constexpr int kTraitTableId = 7020;
-constexpr int kPlaceTableId = 7030;
-constexpr int kPastYearTableId = 7040;
-constexpr int kTaskTableId = 7050;
 
 constexpr int32_t kWindowStart = 1850;
 constexpr int32_t kWindowYears = 140;

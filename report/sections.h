@@ -14,16 +14,11 @@
 constexpr int kKeyTextSize = 256;
 extern char KeyText[kKeyTextSize];
 
-// The tables of number meanings. Apogee and cycle meanings are labelled
-// 100 × position + number, challenge and gift meanings by the number alone.
-constexpr int kApogeeMeaningTableId = 2005;
-constexpr int kChallengeMeaningTableId = 3005;
-constexpr int kGiftMeaningTableId = 4005;
-constexpr int kCycleMeaningTableId = 5005;
-
 // Loads the meaning table and appends the meaning of number at position
-// (1-4, or 0 for a table labelled by the number alone). A number the table
-// has no meaning for appends nothing; only years of 0 and below give one.
+// (1-4, or 0 for a table labelled by the number alone): apogee and cycle
+// meanings are labelled 100 × position + number, challenge and gift meanings
+// by the number alone. A number the table has no meaning for appends
+// nothing; only years of 0 and below give one.
 void AppendMeaning(int tableId, int position, int32_t number);
 
 int32_t RootNumber(BirthDate date);

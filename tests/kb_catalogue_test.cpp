@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "tables/catalogue.h"
 #include "tables/code_page.h"
 #include "tables/embedded_tables.h"
 #include "tables/text_table.h"
@@ -39,48 +41,50 @@ std::vector<std::string> Numbers(int from, int to, const std::string& prefix = "
 // Every label that the report looks up with a CR LF key, per table.
 std::map<int, std::vector<std::string>> KeyedLabels() {
   std::map<int, std::vector<std::string>> labels;
-  labels[5] = Numbers(0, 31);
-  labels[2000] = {"0", "1", "2", "3", "4", "6", "7", "8", "9"};
+  labels[kBirthDayTableId] = Numbers(0, 31);
+  labels[kApogeeTableId] = {"0", "1", "2", "3", "4", "6", "7", "8", "9"};
   for (int k = 1; k <= 4; ++k) {
-    for (const std::string& n : Numbers(1, 9)) labels[2005].push_back(std::to_string(k) + "0" + n);
-    labels[2005].push_back(std::to_string(k) + "11");
-    labels[2005].push_back(std::to_string(k) + "22");
+    for (const std::string& n : Numbers(1, 9)) {
+      labels[kApogeeMeaningTableId].push_back(std::to_string(k) + "0" + n);
+    }
+    labels[kApogeeMeaningTableId].push_back(std::to_string(k) + "11");
+    labels[kApogeeMeaningTableId].push_back(std::to_string(k) + "22");
   }
-  labels[3000] = Numbers(0, 4);
-  labels[3005] = Numbers(0, 8);
-  labels[4000] = {"0"};
-  labels[4005] = Numbers(1, 8);
-  labels[5000] = Numbers(0, 3);
-  labels[5005] = Numbers(101, 109);
-  for (const std::string& n : Numbers(201, 209)) labels[5005].push_back(n);
-  labels[5005].push_back("211");
-  labels[5005].push_back("222");
-  for (const std::string& n : Numbers(301, 309)) labels[5005].push_back(n);
-  labels[6000] = {"0"};
-  for (const std::string& n : Numbers(10, 16)) labels[6000].push_back(n);
-  for (const std::string& n : Numbers(20, 29)) labels[6000].push_back(n);
-  labels[7000] = {"T", "0", "1", "2"};
-  labels[7001] = Numbers(185, 198);
-  labels[7002] = Numbers(1, 12, "M");
-  for (const std::string& n : Numbers(1, 12, "N")) labels[7002].push_back(n);
+  labels[kChallengeTableId] = Numbers(0, 4);
+  labels[kChallengeMeaningTableId] = Numbers(0, 8);
+  labels[kGiftTableId] = {"0"};
+  labels[kGiftMeaningTableId] = Numbers(1, 8);
+  labels[kCycleTableId] = Numbers(0, 3);
+  labels[kCycleMeaningTableId] = Numbers(101, 109);
+  for (const std::string& n : Numbers(201, 209)) labels[kCycleMeaningTableId].push_back(n);
+  labels[kCycleMeaningTableId].push_back("211");
+  labels[kCycleMeaningTableId].push_back("222");
+  for (const std::string& n : Numbers(301, 309)) labels[kCycleMeaningTableId].push_back(n);
+  labels[kGridTableId] = {"0"};
+  for (const std::string& n : Numbers(10, 16)) labels[kGridTableId].push_back(n);
+  for (const std::string& n : Numbers(20, 29)) labels[kGridTableId].push_back(n);
+  labels[kSexTableId] = {"T", "0", "1", "2"};
+  labels[kYearLetterTableId] = Numbers(185, 198);
+  labels[kMonthRowTableId] = Numbers(1, 12, "M");
+  for (const std::string& n : Numbers(1, 12, "N")) labels[kMonthRowTableId].push_back(n);
   for (const char* type : {"D", "Q", "X", "S", "F", "Y", "W"}) {
-    for (const std::string& n : Numbers(1, 6, type)) labels[7003].push_back(n);
-    labels[7020].push_back(std::string(type) + "1");
-    labels[7020].push_back(std::string(type) + "2");
+    for (const std::string& n : Numbers(1, 6, type)) labels[kDayTableId].push_back(n);
+    labels[kTraitTableId].push_back(std::string(type) + "1");
+    labels[kTraitTableId].push_back(std::string(type) + "2");
   }
-  labels[7010] = {"0"};
+  labels[kProfessionTableId] = {"0"};
   for (const char* group : {"R", "S", "T", "U"}) {
-    for (const std::string& n : Numbers(1, 7, group)) labels[7010].push_back(n);
+    for (const std::string& n : Numbers(1, 7, group)) labels[kProfessionTableId].push_back(n);
   }
-  labels[7020].insert(labels[7020].begin(), "0");
-  labels[7030] = {"0"};
-  labels[7040] = {"T1", "T2"};
-  for (const std::string& n : Numbers(1, 12)) labels[7040].push_back(n);
-  labels[7050] = {"0"};
+  labels[kTraitTableId].insert(labels[kTraitTableId].begin(), "0");
+  labels[kPlaceTableId] = {"0"};
+  labels[kPastYearTableId] = {"T1", "T2"};
+  for (const std::string& n : Numbers(1, 12)) labels[kPastYearTableId].push_back(n);
+  labels[kTaskTableId] = {"0"};
   for (const char* band : {"A", "B", "C"}) {
-    for (const std::string& n : Numbers(1, 7, band)) labels[7050].push_back(n);
+    for (const std::string& n : Numbers(1, 7, band)) labels[kTaskTableId].push_back(n);
   }
-  labels[31000] = {"0", "KPV1", "KPV2"};
+  labels[kDateErrorTableId] = {"0", "KPV1", "KPV2"};
   return labels;
 }
 
@@ -88,25 +92,31 @@ bool IsLabelCharacter(char c) {
   return std::isalnum(static_cast<unsigned char>(c)) != 0;
 }
 
+TEST(KnowledgeBase, CatalogueNumbersTheTablesBySection) {
+  EXPECT_EQ(RootTableId(1), 10);
+  EXPECT_EQ(RootTableId(9), 90);
+  EXPECT_EQ(LifePathTableId(1), 1010);
+  EXPECT_EQ(LifePathTableId(11), 1110);
+  EXPECT_EQ(LifePathTableId(22), 1220);
+  std::set<int> ids(std::begin(kCatalogue), std::end(kCatalogue));
+  EXPECT_EQ(ids.size(), 42u);
+  EXPECT_EQ(*ids.begin(), 5);
+  EXPECT_EQ(*ids.rbegin(), 32000);
+}
+
 TEST(KnowledgeBase, HasAll42Tables) {
-  std::vector<int> ids = {5};
-  for (int n = 1; n <= 9; ++n) ids.push_back(10 * n);
-  for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22}) ids.push_back(1000 + 10 * n);
-  for (int id : {2000, 2005, 3000, 3005, 4000, 4005, 5000, 5005, 6000,  7000, 7001,
-                 7002, 7003, 7010, 7020, 7030, 7040, 7050, 8000, 31000, 32000}) {
-    ids.push_back(id);
-  }
-  ASSERT_EQ(ids.size(), 42u);
+  ASSERT_EQ(kCatalogueSize, 42);
   EXPECT_EQ(kEmbeddedTableCount, 42);
   // A report stays the length a reader expects: the tables stay about the
   // size they were written at.
   size_t total = 0;
-  for (int id : ids) {
+  for (int id : kCatalogue) {
     std::string text = TableBytes(id);
+    bool month = id == kMonthTableId;
     total += text.size();
     EXPECT_FALSE(text.empty()) << id;
     EXPECT_LE(text.size(), 6000u) << id;
-    EXPECT_EQ(text.substr(0, id == 32000 ? 3 : 2), id == 32000 ? "\t\r\n" : "\r\n") << id;
+    EXPECT_EQ(text.substr(0, month ? 3 : 2), month ? "\t\r\n" : "\r\n") << id;
     EXPECT_EQ(text.substr(text.size() - 2), "\r\n") << id;
     EXPECT_EQ(text.find('\0'), std::string::npos) << id;
   }

@@ -18,13 +18,13 @@
 #include "app/resource.h"
 #include "date/birth_date.h"
 #include "tables/buffers.h"
+#include "tables/catalogue.h"
 #include "tables/code_page.h"
 #include "tests/scenario/scenario_platform.h"
 #include "tests/support.h"
 
 namespace {
 
-constexpr int kIntroductionTable = 8000;
 constexpr char kTemplateDate[] = "27. Oktoober 1980";
 // Upper case, and a report whose previous life lies in "Kamtšatka".
 constexpr char kReportDate[] = "1. DETSEMBER 1980";
@@ -106,7 +106,7 @@ void CheckRect(int id, const RECT& got, const RECT& expected) {
 }
 
 void CheckStart() {
-  CheckSame(ItemText(IDC_REPORT_VIEW), TableBytes(kIntroductionTable),
+  CheckSame(ItemText(IDC_REPORT_VIEW), TableBytes(kIntroductionTableId),
             "the report view starts with the introduction");
   CheckSame(ItemText(IDC_BIRTH_DATE_INPUT), kTemplateDate, "the date input starts as templated");
 }
