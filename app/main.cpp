@@ -1,6 +1,8 @@
-// The program's entry: makes the rich-edit window class available, runs the
-// main dialog until it is closed, and always ends the process with exit code
-// 1. The command line and the show state are not used.
+// The program's entry: makes the rich-edit window class available and runs
+// the main dialog until it is closed. The command line and the show state
+// are not used. The exit code is 1 after every close, also when the dialog
+// could not be created: that is what the program has always returned, and
+// whatever checks it may rely on it, so it means neither error nor success.
 #include <windows.h>
 
 #include "app/handles.h"

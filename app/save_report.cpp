@@ -24,7 +24,9 @@ namespace {
 constexpr int kFileNameSize = 512;
 
 // Ask before replacing a file, no read-only check box, only existing
-// folders, Explorer style, long names: 0x00281806.
+// folders, Explorer style, long names: 0x00281806. OFN_FILEMUSTEXIST is
+// documented for open dialogs only; a save dialog still accepts the name of
+// a file that does not exist yet.
 constexpr DWORD kSaveFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
                              OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_LONGNAMES;
 

@@ -41,7 +41,7 @@ int32_t MatchMonthName(const char* text) {
   for (int32_t month = 1; month <= 12; ++month) {
     for (int n = 1; MonthField(candidate, sizeof candidate, month, n) == 0; ++n) {
       int length = static_cast<int>(std::strlen(candidate));
-      // A text shorter than the candidate is compared whole, so it never equals.
+      // A text shorter than the candidate cannot begin with it.
       if (length <= textLength && EqualIgnoringCase(text, candidate, length)) return month;
     }
   }

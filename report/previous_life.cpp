@@ -19,7 +19,6 @@ namespace {
 constexpr int32_t kWindowStart = 1850;
 constexpr int32_t kWindowYears = 140;
 
-// KeyText := format filled with the arguments.
 void FormKey(const char* format, const FormatArg* args, int count) {
   FormatText(KeyText, kKeyTextSize, format, args, count);
 }
@@ -59,7 +58,6 @@ int FindDayRow(int32_t day, PreviousLife* life) {
     FormLetterKey(life->typeLetter, row);
     int32_t column = ColumnOfValue(TableText, KeyText, value, 3);
     if (column != -1) {
-      life->dayRow = row;
       life->dayColumn = column;
       return 0;
     }
@@ -140,10 +138,10 @@ int32_t FoldedYear(int32_t year) {
 
 int DecidePreviousLife(BirthDate date, PreviousLife* life) {
   *life = {};
-  life->foldedYear = FoldedYear(date.year);
+  int32_t foldedYear = FoldedYear(date.year);
   LoadTextTable(TableText, kTextBufferSize, kYearLetterTableId);
-  FormNumberKey("\r\n%li", life->foldedYear / 10);
-  FieldOfKeyedLine(life->yearLetter, kFieldTextSize, TableText, KeyText, life->foldedYear % 10 + 1);
+  FormNumberKey("\r\n%li", foldedYear / 10);
+  FieldOfKeyedLine(life->yearLetter, kFieldTextSize, TableText, KeyText, foldedYear % 10 + 1);
 
   LoadTextTable(TableText, kTextBufferSize, kMonthRowTableId);
   if (FindSexRow(date.month, life) != 0) return -1;

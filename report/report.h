@@ -4,8 +4,8 @@
 // their fixed order: header, root number, birth day, life path, apogees,
 // challenges, birthday gift, cycles, birth-number grid and previous life.
 // Every number depends on the date alone; all words come from the knowledge
-// base. It allocates nothing: it works in the three text buffers and the
-// key text below.
+// base. It allocates nothing: it works in the three text buffers and
+// KeyText (report/sections.h).
 #ifndef OMBRIX_REPORT_REPORT_H
 #define OMBRIX_REPORT_REPORT_H
 

@@ -80,13 +80,11 @@ void AppendGrid(BirthDate date);
 // number matrices. Letters and the place number are texts of table fields.
 constexpr int kFieldTextSize = 16;
 struct PreviousLife {
-  int32_t foldedYear;
   char yearLetter[kFieldTextSize];
   int32_t sex;           // 1 man, 2 woman
   int32_t letterColumn;  // 1-7
   char groupLetter[kFieldTextSize];
   char typeLetter[kFieldTextSize];
-  int32_t dayRow;     // 1-6
   int32_t dayColumn;  // 1-7
   char placeNumber[kFieldTextSize];
 };

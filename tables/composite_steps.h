@@ -12,7 +12,7 @@
 
 #include <cstdint>
 
-// Appends text to ReportText.
+// Appends text to ReportText; what does not fit in its 64 KiB is cut.
 void AppendToReport(const char* text);
 
 // Loads the table into TableText and appends all of it to ReportText.
