@@ -1,6 +1,7 @@
+#include "app/about_box.h"
+
 #include <windows.h>
 
-#include "app/commands.h"
 #include "app/handles.h"
 #include "app/resource.h"
 

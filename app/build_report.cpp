@@ -1,7 +1,9 @@
+#include "app/build_report.h"
+
 #include <windows.h>
 
 #include "app/handles.h"
-#include "app/report_command.h"
+#include "app/parse_birth_date.h"
 #include "app/resource.h"
 #include "date/birth_date.h"
 #include "report/report.h"

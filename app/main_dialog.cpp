@@ -2,10 +2,12 @@
 
 #include <cstdint>
 
-#include "app/commands.h"
+#include "app/about_box.h"
+#include "app/build_report.h"
 #include "app/handles.h"
-#include "app/report_command.h"
 #include "app/resource.h"
+#include "app/save_report.h"
+#include "app/show_help.h"
 #include "tables/buffers.h"
 #include "tables/catalogue.h"
 #include "tables/text_table.h"

@@ -1,7 +1,8 @@
+#include "app/parse_birth_date.h"
+
 #include <windows.h>
 
 #include "app/handles.h"
-#include "app/report_command.h"
 #include "app/resource.h"
 #include "date/birth_date.h"
 #include "tables/buffers.h"

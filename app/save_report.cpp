@@ -8,13 +8,14 @@
 // temporary name and renamed over it only when it is complete, so a write
 // that fails or is cut short leaves the old file as it was; and a file that
 // cannot be written is reported in a message box rather than passed over.
+#include "app/save_report.h"
+
 #include <windows.h>
 
 #include <cstdio>
 #include <memory>
 #include <new>
 
-#include "app/commands.h"
 #include "app/handles.h"
 #include "app/resource.h"
 #include "tables/buffers.h"

@@ -1,6 +1,7 @@
+#include "app/show_help.h"
+
 #include <windows.h>
 
-#include "app/commands.h"
 #include "app/handles.h"
 
 // The viewer opens on its own and stays until the user closes it or the

@@ -13,10 +13,11 @@
 
 #include <windows.h>
 
-#include "app/commands.h"
+#include "app/about_box.h"
 #include "app/handles.h"
 #include "app/main_dialog.h"
 #include "app/resource.h"
+#include "app/show_help.h"
 #include "platform/qt/application.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/help_files.h"
