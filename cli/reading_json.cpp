@@ -3,7 +3,13 @@
 #include "cli/reading_json.h"
 
 #include "cli/json_text.h"
-#include "report/sections.h"
+#include "report/apogees.h"
+#include "report/birthday_gift.h"
+#include "report/challenges.h"
+#include "report/core_sections.h"
+#include "report/cycles.h"
+#include "report/grid.h"
+#include "report/previous_life.h"
 #include "tables/code_page.h"
 
 namespace {

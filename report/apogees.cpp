@@ -1,7 +1,8 @@
-// The apogees: four periods of life, each with the age at which it ends, its
-// number and the meaning of that number in that period.
+#include "report/apogees.h"
+
+#include "report/core_sections.h"
+#include "report/meaning.h"
 #include "report/reduce.h"
-#include "report/sections.h"
 #include "tables/buffers.h"
 #include "tables/catalogue.h"
 #include "tables/composite_steps.h"

@@ -1,6 +1,6 @@
-// The birthday gift: the distance of the two digits of a two-digit birth day
-// other than 11 and 22, with its meaning. Other days append nothing.
-#include "report/sections.h"
+#include "report/birthday_gift.h"
+
+#include "report/meaning.h"
 #include "tables/buffers.h"
 #include "tables/catalogue.h"
 #include "tables/composite_steps.h"

@@ -1,7 +1,7 @@
-// The challenges: four numbers, each the difference of two reduced parts of
-// the date, with its meaning.
+#include "report/challenges.h"
+
+#include "report/meaning.h"
 #include "report/reduce.h"
-#include "report/sections.h"
 #include "tables/buffers.h"
 #include "tables/catalogue.h"
 #include "tables/composite_steps.h"

@@ -1,8 +1,8 @@
-// The first sections: the date line, the root-number text, the meaning of
-// the birth day and the life-path text.
+#include "report/core_sections.h"
+
 #include "date/month_field.h"
 #include "report/reduce.h"
-#include "report/sections.h"
+#include "report/report.h"
 #include "tables/buffers.h"
 #include "tables/catalogue.h"
 #include "tables/composite_steps.h"

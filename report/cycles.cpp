@@ -1,9 +1,8 @@
-// The cycles: three periods of life, the second starting on 1 January of a
-// year chosen near the date 28 years and 4 months after birth, the third
-// 28 years later on 1 May; each with its number and reading.
+#include "report/cycles.h"
+
 #include "report/calendar.h"
+#include "report/meaning.h"
 #include "report/reduce.h"
-#include "report/sections.h"
 #include "tables/buffers.h"
 #include "tables/catalogue.h"
 #include "tables/composite_steps.h"

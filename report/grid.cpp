@@ -1,8 +1,6 @@
-// The birth-number grid: which digits 1-9 occur in the date and its grid
-// sum, shown as three rows of digits and stars, then the readings of the
-// complete lines and the meanings of the present digits.
+#include "report/grid.h"
+
 #include "report/reduce.h"
-#include "report/sections.h"
 #include "tables/buffers.h"
 #include "tables/catalogue.h"
 #include "tables/composite_steps.h"

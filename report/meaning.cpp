@@ -6,7 +6,8 @@
 // keys name the row of another entry (a third cycle number of -91 forms the
 // key of row 209, a second-cycle reading). Such a number gets no meaning; the
 // separators around it stay, so the report keeps its shape.
-#include "report/sections.h"
+#include "report/meaning.h"
+
 #include "tables/buffers.h"
 #include "tables/catalogue.h"
 #include "tables/composite_steps.h"

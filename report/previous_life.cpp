@@ -1,13 +1,8 @@
-// The previous-life reading. A chain of letter and number matrices leads
-// from the birth year, month and day to a sex, a profession, a character
-// trait, a birthplace, a presumed birth year and a task of this life.
-//
-// All deciding lookups are made before anything is appended: when the year
-// letter stands in neither row of the month, or the birth day in no row of
-// its type, the reading is left out whole.
+#include "report/previous_life.h"
+
 #include <cstdlib>
 
-#include "report/sections.h"
+#include "report/report.h"
 #include "tables/buffers.h"
 #include "tables/catalogue.h"
 #include "tables/composite_steps.h"

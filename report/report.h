@@ -4,12 +4,16 @@
 // their fixed order: header, root number, birth day, life path, apogees,
 // challenges, birthday gift, cycles, birth-number grid and previous life.
 // Every number depends on the date alone; all words come from the knowledge
-// base. It allocates nothing: it works in the three text buffers and
-// KeyText (report/sections.h).
+// base. It allocates nothing: it works in the three text buffers and the
+// key text below.
 #ifndef OMBRIX_REPORT_REPORT_H
 #define OMBRIX_REPORT_REPORT_H
 
 #include "date/birth_date.h"
+
+// Holds the month name of the header, then the keys the sections form.
+constexpr int kKeyTextSize = 256;
+extern char KeyText[kKeyTextSize];
 
 void ComposeReport(BirthDate date);
 

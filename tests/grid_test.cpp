@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "report/sections.h"
+#include "report/grid.h"
 
 namespace {
 

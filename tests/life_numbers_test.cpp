@@ -1,8 +1,11 @@
 // The numbers of the apogees, challenges, birthday gift and cycles.
 #include <gtest/gtest.h>
 
+#include "report/apogees.h"
+#include "report/birthday_gift.h"
 #include "report/calendar.h"
-#include "report/sections.h"
+#include "report/challenges.h"
+#include "report/cycles.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "report/previous_life.h"
 #include "report/report.h"
-#include "report/sections.h"
 #include "tables/buffers.h"
 
 namespace {

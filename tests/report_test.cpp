@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "report/core_sections.h"
 #include "report/report.h"
-#include "report/sections.h"
 #include "tables/buffers.h"
 #include "tests/support.h"
 

@@ -1,6 +1,12 @@
 #include "report/report.h"
 
-#include "report/sections.h"
+#include "report/apogees.h"
+#include "report/birthday_gift.h"
+#include "report/challenges.h"
+#include "report/core_sections.h"
+#include "report/cycles.h"
+#include "report/grid.h"
+#include "report/previous_life.h"
 #include "tables/buffers.h"
 
 char KeyText[kKeyTextSize];
