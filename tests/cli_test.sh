@@ -2,10 +2,8 @@
 # ombrix-report as scripts use it: exit codes, streams and exact bytes.
 set -u
 bin=${OMBRIX_REPORT:?path of ombrix-report}
-passed=0 failed=0
-check() {  # name, condition result
-  if [ "$2" = 0 ]; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $1"; fi
-}
+# shellcheck source=tests/check.sh
+source "$(dirname "$0")/check.sh"
 tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
 
 "$bin" --raw "27. Oktoober 1980" >"$tmp/raw"; check "raw exits 0" $?
@@ -89,5 +87,4 @@ long=$(printf '27.10.1980%*s' 99990 '')
 [ "$status" = 2 ] && [ "$(wc -l <"$tmp/err")" = 3 ]; check "100,000 digits are rejected with the error box" $?
 "$bin" "" >/dev/null 2>&1; [ $? = 2 ]; check "an empty date is rejected" $?
 
-echo "$passed passed, $failed failed"
-[ "$failed" = 0 ]
+finish

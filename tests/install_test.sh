@@ -6,10 +6,8 @@
 set -u
 export LC_ALL=C.UTF-8
 build=$(cd "${BUILD_DIR:?build folder}" && pwd)
-passed=0 failed=0
-check() {  # name, condition result
-  if [ "$2" = 0 ]; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $1"; fi
-}
+# shellcheck source=tests/check.sh
+source "$(dirname "$0")/check.sh"
 tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
 id=ee.ombrix.Ombrix
 expected="usr/bin/ombrix
@@ -96,5 +94,4 @@ QT_QPA_PLATFORM=offscreen timeout 3 "$tmp/unpacked/usr/bin/ombrix" >"$tmp/window
 [ $? = 124 ]
 check "the packaged ombrix starts and keeps its window open" $?
 
-echo "$passed passed, $failed failed"
-[ "$failed" = 0 ]
+finish

@@ -3,10 +3,8 @@
 # reason, and converts a good one to code page 1257 with CR LF.
 set -u
 tool=${KB_CONVERT:?path of kb_convert}
-passed=0 failed=0
-check() {
-  if [ "$2" = 0 ]; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $1"; fi
-}
+# shellcheck source=tests/check.sh
+source "$(dirname "$0")/check.sh"
 tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
 
 refuses() {  # name, id, expected "file:line: error: reason" fragment, content (printf format)
@@ -43,5 +41,4 @@ check "resource mode lists the table without its bytes" $?
 "$tool" "$tmp/res.cpp" --rc "$tmp/kb.rc" "$tmp/good/7.txt" 2>/dev/null; [ $? != 0 ]
 check "resource mode needs the bytes' folder" $?
 
-echo "$passed passed, $failed failed"
-[ "$failed" = 0 ]
+finish
