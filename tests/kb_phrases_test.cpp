@@ -120,7 +120,7 @@ void ExpectNoRunInCommon(int first, int second) {
   std::set<std::string> theirs = Runs(second);
   std::string shared;
   for (const std::string& run : Runs(first)) {
-    if (theirs.count(run) != 0) shared += "\n  \"" + Utf8FromCodePage(run) + "\"";
+    if (theirs.count(run) != 0) shared.append("\n  \"").append(Utf8FromCodePage(run)).append("\"");
   }
   EXPECT_TRUE(shared.empty()) << "tables " << first << " and " << second << " share:" << shared;
 }
