@@ -6,6 +6,7 @@
 #include "tables/buffers.h"
 #include "tables/catalogue.h"
 #include "tables/format_text.h"
+#include "tables/letter_case.h"
 #include "tables/text_table.h"
 
 int MonthField(char* dest, int destSize, int32_t month, int n) {
@@ -16,19 +17,10 @@ int MonthField(char* dest, int destSize, int32_t month, int n) {
   return FieldOfKeyedLine(dest, destSize, TableText, key, n);
 }
 
-// Lower case of a code page 1257 byte: ASCII letters, the accented capitals
-// C0-DE (D7 is the multiplication sign) and the three capitals A8, AA, AF.
-static unsigned char LowerCase(unsigned char c) {
-  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 0x20);
-  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 0x20);
-  if (c == 0xA8 || c == 0xAA || c == 0xAF) return static_cast<unsigned char>(c + 0x10);
-  return c;
-}
-
 static bool EqualIgnoringCase(const char* a, const char* b, int length) {
   for (int i = 0; i < length; ++i) {
-    if (LowerCase(static_cast<unsigned char>(a[i])) !=
-        LowerCase(static_cast<unsigned char>(b[i]))) {
+    if (LowerCaseLetter(static_cast<unsigned char>(a[i])) !=
+        LowerCaseLetter(static_cast<unsigned char>(b[i]))) {
       return false;
     }
   }

@@ -41,6 +41,7 @@ else()
 endif()
 add_library(ombrix_tables STATIC
   tables/buffers.cpp
+  tables/letter_case.cpp
   ${OMBRIX_TABLES_PLATFORM_SOURCES}
   tables/composite_steps.cpp
   tables/format_text.cpp

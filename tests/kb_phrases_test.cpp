@@ -10,6 +10,7 @@
 
 #include "tables/catalogue.h"
 #include "tables/code_page.h"
+#include "tables/letter_case.h"
 #include "tests/kb_fixed_rows.h"
 #include "tests/support.h"
 
@@ -50,26 +51,6 @@ std::vector<int> SectionTables() {
 
 const std::vector<int> kSectionTables = SectionTables();
 
-// Code page 1257: the Estonian capitals and their small letters.
-char LowerCase(char c) {
-  switch (static_cast<unsigned char>(c)) {
-    case 0xD5:
-      return static_cast<char>(0xF5);  // Õ
-    case 0xC4:
-      return static_cast<char>(0xE4);  // Ä
-    case 0xD6:
-      return static_cast<char>(0xF6);  // Ö
-    case 0xDC:
-      return static_cast<char>(0xFC);  // Ü
-    case 0xD0:
-      return static_cast<char>(0xF0);  // Š
-    case 0xDE:
-      return static_cast<char>(0xFE);  // Ž
-    default:
-      return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  }
-}
-
 bool IsWordCharacter(char c) {
   return std::isalnum(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0xC0;
 }
@@ -100,7 +81,7 @@ std::set<std::string> Runs(int id) {
     std::string word;
     for (size_t i = line_start; i <= line_end; ++i) {
       if (i < line_end && IsWordCharacter(text[i])) {
-        word += LowerCase(text[i]);
+        word += static_cast<char>(LowerCaseLetter(static_cast<unsigned char>(text[i])));
       } else if (!word.empty()) {
         words.push_back(word);
         word.clear();
