@@ -62,7 +62,11 @@ std::string FreeText(int id) {
     if (row.table != id) continue;
     std::string fixed = CodePageFromUtf8(row.text);
     size_t at = text.find(fixed);
-    if (at != std::string::npos) text.replace(at, fixed.size(), "\n");
+    if (at == std::string::npos) continue;
+    // Rebuilt by appending: GCC 12 mistakes an in-place replace for an overlapping copy.
+    std::string cut = text.substr(0, at);
+    cut.append("\n").append(text, at + fixed.size());
+    text = cut;
   }
   return text;
 }
