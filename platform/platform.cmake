@@ -10,7 +10,7 @@ add_library(ombrix_rcscript STATIC
   platform/rcgen/script_tokens.cpp)
 target_include_directories(ombrix_rcscript PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/platform/rcgen)
 # The script's UTF-8 texts are kept in the program's code page.
-target_link_libraries(ombrix_rcscript PRIVATE ombrix_tables)
+target_link_libraries(ombrix_rcscript PRIVATE ombrix_text)
 
 add_executable(rcgen platform/rcgen/rcgen.cpp)
 target_link_libraries(rcgen PRIVATE ombrix_rcscript)
@@ -36,4 +36,4 @@ add_library(ombrix_win32 STATIC
   platform/qt/window.cpp)
 target_include_directories(ombrix_win32 PUBLIC
   ${CMAKE_CURRENT_SOURCE_DIR}/platform/include ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(ombrix_win32 PUBLIC Qt6::Widgets ombrix_tables)
+target_link_libraries(ombrix_win32 PUBLIC Qt6::Widgets ombrix_text)

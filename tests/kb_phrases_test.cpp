@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "tables/catalogue.h"
-#include "tables/code_page.h"
 #include "tests/kb_fixed_rows.h"
 #include "tests/support.h"
+#include "text/code_page.h"
 
 namespace {
 

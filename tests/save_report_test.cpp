@@ -31,7 +31,7 @@
 #include "platform/qt/application.h"
 #include "platform/qt/libraries.h"
 #include "tables/buffers.h"
-#include "tables/code_page.h"
+#include "text/code_page.h"
 #include "tests/dialog_harness.h"
 
 using Prepare = std::function<void(HWND)>;

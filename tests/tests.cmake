@@ -29,7 +29,7 @@ add_executable(core_tests
   tests/kb_catalogue_test.cpp
   tests/kb_phrases_test.cpp
   tests/json_text_test.cpp)
-target_link_libraries(core_tests PRIVATE ombrix_cli test_support GTest::gtest_main)
+target_link_libraries(core_tests PRIVATE ombrix_cli ombrix_text test_support GTest::gtest_main)
 target_compile_definitions(core_tests PRIVATE OMBRIX_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
 include(tests/scenario/scenario.cmake)
 
@@ -56,6 +56,10 @@ endif()
 gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST TEST_FILTER -YearsMinus400To3000/*)
 gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST TEST_FILTER YearsMinus400To3000/*
   PROPERTIES LABELS slow)
+
+add_executable(code_page_tests tests/code_page_test.cpp)
+target_link_libraries(code_page_tests PRIVATE ombrix_text GTest::gtest_main)
+gtest_discover_tests(code_page_tests DISCOVERY_MODE PRE_TEST)
 
 add_test(NAME cli_tests
   COMMAND ${CMAKE_COMMAND} -E env OMBRIX_REPORT=$<TARGET_FILE:ombrix-report>

@@ -14,5 +14,9 @@ add_library(ombrix_win32_startup OBJECT platform/win32/common_controls.cpp
                                         platform/win32/rich_edit_repairs.cpp)
 target_link_libraries(ombrix_win32
   INTERFACE $<TARGET_OBJECTS:ombrix_win32_startup>
-  PUBLIC comctl32 comdlg32 user32)
+  PUBLIC comctl32 comdlg32 user32 ombrix_text)
 add_dependencies(ombrix_win32 ombrix_win32_startup)
+
+# The knowledge base's bytes, which are the program's resources on Windows.
+add_library(ombrix_resource_tables STATIC platform/win32/resource_table.cpp)
+target_include_directories(ombrix_resource_tables PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
