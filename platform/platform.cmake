@@ -23,12 +23,12 @@ add_library(ombrix_win32 STATIC
   platform/qt/dialog_units.cpp
   platform/qt/dialog_window.cpp
   platform/qt/estonian_texts.cpp
-  platform/qt/files.cpp
   platform/qt/geometry.cpp
   platform/qt/libraries.cpp
   platform/qt/menu.cpp
   platform/qt/message_box.cpp
   platform/qt/rich_edit.cpp
+  platform/qt/replace_file.cpp
   platform/qt/save_file_dialog.cpp
   platform/qt/strings.cpp
   platform/qt/text_conversion.cpp

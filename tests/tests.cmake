@@ -61,6 +61,11 @@ add_executable(code_page_tests tests/code_page_test.cpp)
 target_link_libraries(code_page_tests PRIVATE ombrix_text GTest::gtest_main)
 gtest_discover_tests(code_page_tests DISCOVERY_MODE PRE_TEST)
 
+find_package(Threads REQUIRED)
+add_executable(replace_file_tests tests/replace_file_test.cpp)
+target_link_libraries(replace_file_tests PRIVATE ombrix_win32 GTest::gtest_main Threads::Threads)
+gtest_discover_tests(replace_file_tests DISCOVERY_MODE PRE_TEST)
+
 add_test(NAME cli_tests
   COMMAND ${CMAKE_COMMAND} -E env OMBRIX_REPORT=$<TARGET_FILE:ombrix-report>
           OMBRIX_VERSION=${PROJECT_VERSION} bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/cli_test.sh)
