@@ -6,14 +6,22 @@
 
 namespace {
 
-// Whether the code page carries every character of the text and it has no NUL.
-bool FitsCodePage(const QString& text) {
+// What the text holds that the code page does not carry.
+struct Lacking {
+  bool any;    // a NUL or a character the code page lacks
+  bool marks;  // a combining accent among those
+};
+
+Lacking LackingOf(const QString& text) {
   const auto* units = text.utf16();
   size_t count = static_cast<size_t>(text.size());
+  Lacking lacking = {false, false};
   for (size_t at = 0, length = 1; at < count; at += length) {
-    if (units[at] == 0 || ByteOfUtf16(units, count, at, &length) < 0) return false;
+    if (ByteOfUtf16(units, count, at, &length) >= 0 && units[at] != 0) continue;
+    lacking.any = true;
+    lacking.marks = lacking.marks || (length == 1 && QChar(units[at]).isMark());
   }
-  return true;
+  return lacking;
 }
 
 }  // namespace
@@ -33,17 +41,19 @@ std::string ToCodePage(const QString& text) {
 }
 
 QString LimitedToCodePage(const QString& text) {
-  if (FitsCodePage(text)) return text;
-  QString composed = text.normalized(QString::NormalizationForm_C);
+  Lacking lacking = LackingOf(text);
+  if (!lacking.any) return text;
+  // Composing is slow, and only an accent written apart can compose.
+  QString composed = lacking.marks ? text.normalized(QString::NormalizationForm_C) : text;
   const auto* units = composed.utf16();
   size_t count = static_cast<size_t>(composed.size());
-  QString limited;
-  limited.reserve(composed.size());
+  QString limited(composed.size(), Qt::Uninitialized);
+  QChar* out = limited.data();
   for (size_t at = 0, length = 1; at < count; at += length) {
     bool carried = ByteOfUtf16(units, count, at, &length) >= 0;
-    if (units[at] == 0) continue;
-    limited += carried ? QChar(units[at]) : QChar(kLackingCharacter);
+    if (units[at] != 0) *out++ = carried ? QChar(units[at]) : QChar(kLackingCharacter);
   }
+  limited.truncate(out - limited.constData());
   return limited;
 }
 
