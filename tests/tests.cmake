@@ -60,6 +60,11 @@ gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST TEST_FILTER YearsMinus40
 add_executable(code_page_tests tests/code_page_test.cpp)
 target_link_libraries(code_page_tests PRIVATE ombrix_text GTest::gtest_main)
 gtest_discover_tests(code_page_tests DISCOVERY_MODE PRE_TEST)
+# Neither program calls iconv, so neither needs the system's conversion
+# modules, which a system may lack.
+add_test(NAME programs_need_no_conversion_modules
+  COMMAND sh -c "! nm -D --undefined-only \"$0\" \"$1\" | grep -w iconv_open"
+          $<TARGET_FILE:ombrix> $<TARGET_FILE:ombrix-report>)
 
 find_package(Threads REQUIRED)
 add_executable(replace_file_tests tests/replace_file_test.cpp)
