@@ -21,12 +21,11 @@
 
 // Makes the file at path (a name as the system's file calls take it: UTF-8
 // on Linux, the ANSI code page on Windows) hold exactly the length bytes, a
-// new file being created where there is none. True when the file holds
-// them. A file that may not be written (read-only), a folder, a FIFO or a
-// device is refused and nothing changes; so is every other failure, except
-// that of a write into the file itself, after which the file is incomplete.
-// A folder of the program's own that is left behind is removed, however it
-// fails.
+// new file being made where there is none; true when the file holds them.
+// A file that may not be written (read-only), a folder, a FIFO or a device
+// is refused and nothing changes. On any other failure the old text stays
+// whole, except after a failing write into the file itself, which leaves it
+// incomplete; and nothing of the save's own is left behind.
 bool ReplaceFileContents(const char* path, const char* bytes, size_t length);
 
 #endif

@@ -13,13 +13,12 @@
 
 #include <atomic>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <thread>
 
 #include "platform/replace_file.h"
+#include "tests/file_bytes.h"
 
 namespace fs = std::filesystem;
 
@@ -35,18 +34,6 @@ std::string NewText() {
   return text;
 }
 const std::string kNew = NewText();
-
-std::string Bytes(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return "(no file)";
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
-
-void Write(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
 
 struct stat Stat(const fs::path& path) {
   struct stat info {};
@@ -136,7 +123,7 @@ const Row kRows[] = {
      }},
     {"a file keeps its mode, owner and group", As::kRoot,
      [](const fs::path& folder) {
-       Write(folder / "oma.txt", kOld);
+       WriteBytes(folder / "oma.txt", kOld);
        Own(folder / "oma.txt", kNobody, kNobody, 0640);
        return Save{folder / "oma.txt", folder / "oma.txt"};
      },
@@ -151,7 +138,7 @@ const Row kRows[] = {
     {"links stay links, each followed from its own folder, and the file gets the text", As::kRoot,
      [](const fs::path& folder) {
        fs::create_directory(folder / "all");
-       Write(folder / "pärast.txt", kOld);
+       WriteBytes(folder / "pärast.txt", kOld);
        fs::create_symlink("all/samm.txt", folder / "viide.txt");
        fs::create_symlink("../pärast.txt", folder / "all/samm.txt");
        return Save{folder / "viide.txt", folder / "pärast.txt"};
@@ -169,14 +156,14 @@ const Row kRows[] = {
      true, [](const Save& save, const struct stat&) { EXPECT_TRUE(fs::is_symlink(save.path)); }},
     {"a hard link shares the new text", As::kRoot,
      [](const fs::path& folder) {
-       Write(folder / "üks.txt", kOld);
+       WriteBytes(folder / "üks.txt", kOld);
        fs::create_hard_link(folder / "üks.txt", folder / "teine.txt");
        return Save{folder / "üks.txt", folder / "teine.txt"};
      },
      true, SameFile},
     {"a read-only file is refused", As::kNobody,
      [](const fs::path& folder) {
-       Write(folder / "kaitstud.txt", kOld);
+       WriteBytes(folder / "kaitstud.txt", kOld);
        Own(folder / "kaitstud.txt", kNobody, kNobody, 0444);
        return Save{folder / "kaitstud.txt", folder / "kaitstud.txt"};
      },
@@ -202,7 +189,7 @@ const Row kRows[] = {
     {"a folder of mode 333 takes the file, though it cannot be synced", As::kNobody,
      [](const fs::path& folder) {
        fs::create_directory(folder / "333");
-       Write(folder / "333/fail.txt", kOld);
+       WriteBytes(folder / "333/fail.txt", kOld);
        Own(folder / "333/fail.txt", kNobody, kNobody, 0644);
        Own(folder / "333", kNobody, kNobody, 0333);
        return Save{folder / "333/fail.txt", folder / "333/fail.txt"};
@@ -211,7 +198,7 @@ const Row kRows[] = {
     {"a folder of mode 555: its writable file is written in place", As::kNobody,
      [](const fs::path& folder) {
        fs::create_directory(folder / "555");
-       Write(folder / "555/fail.txt", kOld);
+       WriteBytes(folder / "555/fail.txt", kOld);
        Own(folder / "555/fail.txt", kNobody, kNobody, 0644);
        Own(folder / "555", kNobody, kNobody, 0555);
        return Save{folder / "555/fail.txt", folder / "555/fail.txt"};
@@ -228,7 +215,7 @@ const Row kRows[] = {
      [](const fs::path& folder) {
        fs::create_directory(folder / "ühine");
        Own(folder / "ühine", 0, kNobody, 0775);
-       Write(folder / "ühine/fail.txt", kOld);
+       WriteBytes(folder / "ühine/fail.txt", kOld);
        Own(folder / "ühine/fail.txt", 0, kNobody, 0664);
        return Save{folder / "ühine/fail.txt", folder / "ühine/fail.txt"};
      },
@@ -239,7 +226,7 @@ const Row kRows[] = {
      }},
     {"a full disk keeps the old text", As::kFileSizeLimit,
      [](const fs::path& folder) {
-       Write(folder / "täis.txt", kOld);
+       WriteBytes(folder / "täis.txt", kOld);
        return Save{folder / "täis.txt", folder / "täis.txt"};
      },
      false, KeptAsItWas},
@@ -286,11 +273,11 @@ TEST_P(ReplaceFileTest, HoldsTheTextOrKeepsTheOld) {
   Save save = row.prepare(folder);
   struct stat before {};
   lstat(save.holder.c_str(), &before);
-  std::string old = fs::is_regular_file(save.holder) ? Bytes(save.holder) : "";
+  std::string old = fs::is_regular_file(save.holder) ? FileBytes(save.holder) : "";
 
   EXPECT_EQ(SaveInChild(save.path, row.as), row.saved);
   if (fs::is_regular_file(save.holder)) {
-    std::string held = Bytes(save.holder);
+    std::string held = FileBytes(save.holder);
     EXPECT_TRUE(held == (row.saved ? kNew : old)) << (held == kNew  ? "holds the new text"
                                                       : held == old ? "holds the old text"
                                                                     : held);
@@ -317,8 +304,8 @@ TEST(ReplaceFileRace, OnlyTheChosenFileChanges) {
   ASSERT_NE(mkdtemp(name), nullptr);
   fs::path folder = name;
   const std::string secret = "saladus";
-  Write(folder / "saladus.txt", secret);
-  Write(folder / "valitud.txt", kOld);
+  WriteBytes(folder / "saladus.txt", secret);
+  WriteBytes(folder / "valitud.txt", kOld);
   std::atomic<bool> done{false};
   std::thread intruder([&] {
     int swaps = 0;
@@ -347,15 +334,15 @@ TEST(ReplaceFileRace, OnlyTheChosenFileChanges) {
   }
   done = true;
   intruder.join();
-  EXPECT_EQ(Bytes(folder / "saladus.txt"), secret);
+  EXPECT_EQ(FileBytes(folder / "saladus.txt"), secret);
   EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(folder / "valitud.txt")));
-  EXPECT_EQ(Bytes(folder / "valitud.txt"), last);
+  EXPECT_EQ(FileBytes(folder / "valitud.txt"), last);
   EXPECT_GT(saved, 0);
   for (const auto& entry : fs::recursive_directory_iterator(folder)) {
     if (entry.path().filename() == "valitud.txt" || !fs::is_regular_file(entry.symlink_status())) {
       continue;
     }
-    EXPECT_EQ(Bytes(entry.path()).rfind("tekst ", 0), std::string::npos) << entry.path();
+    EXPECT_EQ(FileBytes(entry.path()).rfind("tekst ", 0), std::string::npos) << entry.path();
   }
   fs::remove_all(folder);
 }

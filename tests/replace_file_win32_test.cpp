@@ -7,12 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 
 #include "platform/replace_file.h"
+#include "tests/file_bytes.h"
 
 namespace fs = std::filesystem;
 
@@ -20,18 +19,6 @@ namespace {
 
 const std::string kOld = "vana tekst";
 const std::string kNew = "Uus tekst: \xF5\xE4\xF6\xFC \xD0\xDE\r\n";
-
-std::string Bytes(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return "(no file)";
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
-
-void Write(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
 
 struct Row {
   const char* what;
@@ -44,21 +31,21 @@ const Row kRows[] = {
     {"a new file", [](const fs::path& folder) { return folder / "uus.txt"; }, true, nullptr},
     {"an existing file is replaced",
      [](const fs::path& folder) {
-       Write(folder / "vana.txt", kOld);
+       WriteBytes(folder / "vana.txt", kOld);
        return folder / "vana.txt";
      },
      true, nullptr},
     {"a file of two names gets the text under both",
      [](const fs::path& folder) {
-       Write(folder / "yks.txt", kOld);
+       WriteBytes(folder / "yks.txt", kOld);
        fs::create_hard_link(folder / "yks.txt", folder / "teine.txt");
        return folder / "yks.txt";
      },
      true,
-     [](const fs::path& saved) { EXPECT_EQ(Bytes(saved.parent_path() / "teine.txt"), kNew); }},
+     [](const fs::path& saved) { EXPECT_EQ(FileBytes(saved.parent_path() / "teine.txt"), kNew); }},
     {"a read-only file is refused",
      [](const fs::path& folder) {
-       Write(folder / "kaitstud.txt", kOld);
+       WriteBytes(folder / "kaitstud.txt", kOld);
        SetFileAttributesA((folder / "kaitstud.txt").string().c_str(), FILE_ATTRIBUTE_READONLY);
        return folder / "kaitstud.txt";
      },
@@ -78,10 +65,10 @@ TEST(ReplaceFileWin32, HoldsTheTextOrKeepsTheOld) {
     fs::remove_all(folder);
     fs::create_directory(folder);
     fs::path path = row.prepare(folder);
-    std::string old = fs::is_regular_file(path) ? Bytes(path) : "(no file)";
+    std::string old = fs::is_regular_file(path) ? FileBytes(path) : "(no file)";
     EXPECT_EQ(ReplaceFileContents(path.string().c_str(), kNew.data(), kNew.size()), row.saved);
     if (!fs::is_directory(path)) {
-      EXPECT_EQ(Bytes(path), row.saved ? kNew : old);
+      EXPECT_EQ(FileBytes(path), row.saved ? kNew : old);
     }
     if (row.check) row.check(path);
     for (const auto& entry : fs::directory_iterator(folder)) {
