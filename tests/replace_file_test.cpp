@@ -18,7 +18,7 @@
 #include <thread>
 
 #include "platform/replace_file.h"
-#include "tests/file_bytes.h"
+#include "tests/support.h"
 
 namespace fs = std::filesystem;
 
@@ -317,8 +317,9 @@ TEST(ReplaceFileRace, OnlyTheChosenFileChanges) {
           continue;
         }
         fs::path aside = folder / ("ära-" + std::to_string(++swaps));
-        if (rename(entry.path().c_str(), aside.c_str()) == 0) {
-          symlink("saladus.txt", entry.path().c_str());
+        if (rename(entry.path().c_str(), aside.c_str()) == 0 &&
+            symlink("saladus.txt", entry.path().c_str()) != 0) {
+          ADD_FAILURE() << "no link planted at " << found;
         }
       }
     }

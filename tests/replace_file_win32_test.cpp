@@ -11,7 +11,7 @@
 #include <string>
 
 #include "platform/replace_file.h"
-#include "tests/file_bytes.h"
+#include "tests/support.h"
 
 namespace fs = std::filesystem;
 
@@ -31,21 +31,23 @@ const Row kRows[] = {
     {"a new file", [](const fs::path& folder) { return folder / "uus.txt"; }, true, nullptr},
     {"an existing file is replaced",
      [](const fs::path& folder) {
-       WriteBytes(folder / "vana.txt", kOld);
+       WriteBytes((folder / "vana.txt").string(), kOld);
        return folder / "vana.txt";
      },
      true, nullptr},
     {"a file of two names gets the text under both",
      [](const fs::path& folder) {
-       WriteBytes(folder / "yks.txt", kOld);
+       WriteBytes((folder / "yks.txt").string(), kOld);
        fs::create_hard_link(folder / "yks.txt", folder / "teine.txt");
        return folder / "yks.txt";
      },
      true,
-     [](const fs::path& saved) { EXPECT_EQ(FileBytes(saved.parent_path() / "teine.txt"), kNew); }},
+     [](const fs::path& saved) {
+       EXPECT_EQ(FileBytes((saved.parent_path() / "teine.txt").string()), kNew);
+     }},
     {"a read-only file is refused",
      [](const fs::path& folder) {
-       WriteBytes(folder / "kaitstud.txt", kOld);
+       WriteBytes((folder / "kaitstud.txt").string(), kOld);
        SetFileAttributesA((folder / "kaitstud.txt").string().c_str(), FILE_ATTRIBUTE_READONLY);
        return folder / "kaitstud.txt";
      },
@@ -65,10 +67,10 @@ TEST(ReplaceFileWin32, HoldsTheTextOrKeepsTheOld) {
     fs::remove_all(folder);
     fs::create_directory(folder);
     fs::path path = row.prepare(folder);
-    std::string old = fs::is_regular_file(path) ? FileBytes(path) : "(no file)";
+    std::string old = fs::is_regular_file(path) ? FileBytes(path.string()) : "(no file)";
     EXPECT_EQ(ReplaceFileContents(path.string().c_str(), kNew.data(), kNew.size()), row.saved);
     if (!fs::is_directory(path)) {
-      EXPECT_EQ(FileBytes(path), row.saved ? kNew : old);
+      EXPECT_EQ(FileBytes(path.string()), row.saved ? kNew : old);
     }
     if (row.check) row.check(path);
     for (const auto& entry : fs::directory_iterator(folder)) {

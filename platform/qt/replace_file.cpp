@@ -173,13 +173,10 @@ class PrivateFolder {
 // Gives the new file the owner, group and permissions of the existing one;
 // false when the system does not allow its owner and group.
 bool TakeOver(int file, const struct stat& existing) {
-  if (fchown(file, existing.st_uid, existing.st_gid) != 0) {
-    fchown(file, static_cast<uid_t>(-1), existing.st_gid);
-    struct stat now;
-    if (fstat(file, &now) != 0 || now.st_uid != existing.st_uid || now.st_gid != existing.st_gid) {
-      return false;
-    }
-  }
+  bool both = fchown(file, existing.st_uid, existing.st_gid) == 0;
+  if (!both && fchown(file, static_cast<uid_t>(-1), existing.st_gid) != 0) return false;
+  struct stat now;
+  if (!both && (fstat(file, &now) != 0 || now.st_uid != existing.st_uid)) return false;
   return fchmod(file, existing.st_mode & 07777) == 0;
 }
 
