@@ -11,7 +11,7 @@ add_library(ombrix_app STATIC
   app/save_report.cpp
   app/show_help.cpp)
 target_include_directories(ombrix_app PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(ombrix_app PUBLIC ombrix_report ombrix_win32)
+target_link_libraries(ombrix_app PUBLIC ombrix_report ombrix_text ombrix_win32)
 
 # The icon, the manifest, the templates, the menu and the version
 # information, compiled into each executable that runs the dialog (a

@@ -3,11 +3,12 @@
 // edits) is written into it.
 //
 // Three things go beyond a plain write of the view's first 65,534 characters
-// into the named file, because that would lose data: the whole text is
-// saved, however long; the new file is written beside the chosen one under a
-// temporary name and renamed over it only when it is complete, so a write
-// that fails or is cut short leaves the old file as it was; and a file that
-// cannot be written is reported in a message box rather than passed over.
+// into the named file, because that would lose data or break the file: the
+// whole text is saved, however long; it replaces the file's contents the way
+// the system does that best (platform/replace_file.h), so that a write that
+// fails leaves the old text as it was and the file keeps what makes it that
+// file (its links, owner and permissions); and a file that does not receive
+// the text is reported in a message box rather than passed over.
 #include "app/save_report.h"
 
 #include <windows.h>
@@ -15,10 +16,13 @@
 #include <cstdio>
 #include <memory>
 #include <new>
+#include <string>
 
 #include "app/handles.h"
 #include "app/resource.h"
+#include "platform/replace_file.h"
 #include "tables/buffers.h"
+#include "text/code_page.h"
 
 namespace {
 
@@ -36,7 +40,6 @@ constexpr DWORD kSaveFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMU
 constexpr char kFilters[] = "Tekstifailid (*.txt)\0*.txt\0K\xF5ik Failid (*.*)\0*.*\0";
 constexpr char kTitle[] = "Salvesta see jutt kettale";
 constexpr char kDefaultExtension[] = "txt";
-constexpr char kTemporaryPrefix[] = "omb";
 
 // "Faili „...“ ei õnnestunud salvestada." in code page 1257.
 constexpr char kErrorCaption[] = "Viga";
@@ -61,33 +64,19 @@ const char* ReadReportView(std::unique_ptr<char[]>* large, DWORD* length) {
   return text;
 }
 
-// Writes the bytes into a new file in the folder of path (its first
-// folderLength bytes) and renames that over path. Whatever fails, the new
-// file goes again and path stays as it was.
-bool WriteReplacing(const char* path, int folderLength, const char* text, DWORD length) {
-  char folder[kFileNameSize];
-  lstrcpynA(folder, path, folderLength + 1);
-  char temporary[MAX_PATH];
-  if (GetTempFileNameA(folder, kTemporaryPrefix, 0, temporary) == 0) return false;
-  HANDLE file = CreateFileA(temporary, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  bool written = false;
-  if (file != INVALID_HANDLE_VALUE) {
-    DWORD count = 0;
-    written =
-        WriteFile(file, text, length, &count, nullptr) && count == length && FlushFileBuffers(file);
-    written = CloseHandle(file) && written;
-  }
-  if (written && MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return true;
-  }
-  DeleteFileA(temporary);
-  return false;
+// The chosen name as the program's text: file names come in the system's
+// code page for them (CP_ACP: UTF-8 on Linux, the ANSI code page on
+// Windows), the program's texts are code page 1257, in which a letter it
+// lacks shows as "?".
+std::string NameAsText(const char* path) {
+  WCHAR wide[kFileNameSize];
+  int count = MultiByteToWideChar(CP_ACP, 0, path, -1, wide, kFileNameSize);
+  return CodePageFromUtf16(wide, count > 0 ? static_cast<size_t>(count - 1) : 0);
 }
 
 void ShowSaveError(const char* path) {
   char message[kFileNameSize + sizeof kErrorFormat];
-  std::snprintf(message, sizeof message, kErrorFormat, path);
+  std::snprintf(message, sizeof message, kErrorFormat, NameAsText(path).c_str());
   MessageBoxA(MainDialog, message, kErrorCaption, MB_OK);
 }
 
@@ -112,7 +101,7 @@ void SaveReport() {
   std::unique_ptr<char[]> large;
   DWORD length = 0;
   const char* text = ReadReportView(&large, &length);
-  if (text == nullptr || !WriteReplacing(fileName, request.nFileOffset, text, length)) {
+  if (text == nullptr || !ReplaceFileContents(fileName, text, length)) {
     ShowSaveError(fileName);
   }
 }

@@ -2,6 +2,10 @@ find_package(benchmark QUIET)
 if(benchmark_FOUND)
   add_executable(report_bench bench/report_bench.cpp)
   target_link_libraries(report_bench PRIVATE ombrix_report benchmark::benchmark)
+  if(NOT WIN32)
+    add_executable(save_bench bench/save_bench.cpp)
+    target_link_libraries(save_bench PRIVATE ombrix_win32 benchmark::benchmark)
+  endif()
 endif()
 
 # Floors for the whole-process measurements of scripts/bench.

@@ -26,8 +26,8 @@
 #include "generated/version.h"
 #include "report/report.h"
 #include "tables/buffers.h"
-#include "tables/code_page.h"
 #include "tables/embedded_tables.h"
+#include "text/code_page.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "report/cycles.h"
 #include "report/grid.h"
 #include "report/previous_life.h"
-#include "tables/code_page.h"
+#include "text/code_page.h"
 
 namespace {
 

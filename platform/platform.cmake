@@ -10,7 +10,7 @@ add_library(ombrix_rcscript STATIC
   platform/rcgen/script_tokens.cpp)
 target_include_directories(ombrix_rcscript PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/platform/rcgen)
 # The script's UTF-8 texts are kept in the program's code page.
-target_link_libraries(ombrix_rcscript PRIVATE ombrix_tables)
+target_link_libraries(ombrix_rcscript PRIVATE ombrix_text)
 
 add_executable(rcgen platform/rcgen/rcgen.cpp)
 target_link_libraries(rcgen PRIVATE ombrix_rcscript)
@@ -23,12 +23,12 @@ add_library(ombrix_win32 STATIC
   platform/qt/dialog_units.cpp
   platform/qt/dialog_window.cpp
   platform/qt/estonian_texts.cpp
-  platform/qt/files.cpp
   platform/qt/geometry.cpp
   platform/qt/libraries.cpp
   platform/qt/menu.cpp
   platform/qt/message_box.cpp
   platform/qt/rich_edit.cpp
+  platform/qt/replace_file.cpp
   platform/qt/save_file_dialog.cpp
   platform/qt/strings.cpp
   platform/qt/text_conversion.cpp
@@ -36,4 +36,4 @@ add_library(ombrix_win32 STATIC
   platform/qt/window.cpp)
 target_include_directories(ombrix_win32 PUBLIC
   ${CMAKE_CURRENT_SOURCE_DIR}/platform/include ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(ombrix_win32 PUBLIC Qt6::Widgets ombrix_tables)
+target_link_libraries(ombrix_win32 PUBLIC Qt6::Widgets ombrix_text)

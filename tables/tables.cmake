@@ -7,6 +7,7 @@ if(CMAKE_CROSSCOMPILING)
   set_target_properties(kb_convert PROPERTIES IMPORTED_LOCATION ${OMBRIX_HOST_TOOLS}/kb_convert)
 else()
   add_executable(kb_convert tables/kbgen/kb_convert.cpp)
+  target_link_libraries(kb_convert PRIVATE ombrix_text)
 endif()
 
 file(GLOB OMBRIX_KB_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tables/kb/*.txt)
@@ -34,15 +35,9 @@ add_custom_command(
   COMMENT "Converting the knowledge base to code page 1257"
   VERBATIM)
 
-if(WIN32)
-  set(OMBRIX_TABLES_PLATFORM_SOURCES tables/code_page_win32.cpp tables/resource_table_win32.cpp)
-else()
-  set(OMBRIX_TABLES_PLATFORM_SOURCES tables/code_page.cpp)
-endif()
 add_library(ombrix_tables STATIC
   tables/buffers.cpp
   tables/letter_case.cpp
-  ${OMBRIX_TABLES_PLATFORM_SOURCES}
   tables/composite_steps.cpp
   tables/format_text.cpp
   tables/text_table.cpp
@@ -52,9 +47,12 @@ target_include_directories(ombrix_tables PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 if(WIN32)
   # A resource object inside a static library is dropped by the linker, as
   # nothing refers to it: every executable that links the tables gets the
-  # object itself.
+  # object itself. The generated list reads the bytes with the resource
+  # loader of platform/win32/.
   enable_language(RC)
   add_library(ombrix_kb_resources OBJECT ${OMBRIX_KB_RC})
-  target_link_libraries(ombrix_tables INTERFACE $<TARGET_OBJECTS:ombrix_kb_resources>)
+  target_link_libraries(ombrix_tables
+    INTERFACE $<TARGET_OBJECTS:ombrix_kb_resources>
+    PUBLIC ombrix_resource_tables)
   add_dependencies(ombrix_tables ombrix_kb_resources)
 endif()

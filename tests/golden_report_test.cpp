@@ -10,8 +10,8 @@
 #include <fstream>
 #include <string>
 
-#include "tables/code_page.h"
 #include "tests/support.h"
+#include "text/code_page.h"
 
 namespace {
 

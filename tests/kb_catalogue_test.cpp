@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "tables/catalogue.h"
-#include "tables/code_page.h"
 #include "tables/embedded_tables.h"
 #include "tables/text_table.h"
 #include "tests/kb_fixed_rows.h"
 #include "tests/support.h"
+#include "text/code_page.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "tables/catalogue.h"
-#include "tables/code_page.h"
 #include "tables/letter_case.h"
 #include "tests/kb_fixed_rows.h"
 #include "tests/support.h"
+#include "text/code_page.h"
 
 namespace {
 

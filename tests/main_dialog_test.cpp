@@ -28,9 +28,9 @@
 #include "platform/qt/win32_private.h"
 #include "platform/rcgen/embedded_resources.h"
 #include "tables/buffers.h"
-#include "tables/code_page.h"
 #include "tables/embedded_tables.h"
 #include "tests/dialog_harness.h"
+#include "text/code_page.h"
 
 namespace {
 

@@ -78,3 +78,7 @@ std::string FileBytes(const std::string& path) {
   if (!file) return "(no file)";
   return std::string(std::istreambuf_iterator<char>(file), {});
 }
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}

@@ -35,4 +35,7 @@ std::string ComposedReport(const char* typedDate);
 // The whole file; "(no file)" when it cannot be read.
 std::string FileBytes(const std::string& path);
 
+// Makes the file hold exactly the bytes.
+void WriteBytes(const std::string& path, const std::string& bytes);
+
 #endif

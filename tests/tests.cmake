@@ -29,7 +29,7 @@ add_executable(core_tests
   tests/kb_catalogue_test.cpp
   tests/kb_phrases_test.cpp
   tests/json_text_test.cpp)
-target_link_libraries(core_tests PRIVATE ombrix_cli test_support GTest::gtest_main)
+target_link_libraries(core_tests PRIVATE ombrix_cli ombrix_text test_support GTest::gtest_main)
 target_compile_definitions(core_tests PRIVATE OMBRIX_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
 include(tests/scenario/scenario.cmake)
 
@@ -43,11 +43,14 @@ if(CMAKE_CROSSCOMPILING)
   target_link_libraries(manifest_tests PRIVATE GTest::gtest_main)
   add_dependencies(manifest_tests Ombrix)
   add_test(NAME manifest_tests COMMAND manifest_tests)
+  add_executable(replace_file_tests tests/replace_file_win32_test.cpp)
+  target_link_libraries(replace_file_tests PRIVATE ombrix_win32 test_support GTest::gtest_main)
+  add_test(NAME replace_file_tests COMMAND replace_file_tests)
   # Every run starts from a fresh Wine prefix, and the tests take turns in it.
   add_test(NAME wine_prefix COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --new-prefix)
   set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine RESOURCE_LOCK wine)
-  set_tests_properties(core_tests manifest_tests dialog_scenario_western dialog_scenario_baltic
-    dialog_scenario_144dpi PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine)
+  set_tests_properties(core_tests manifest_tests replace_file_tests dialog_scenario_western
+    dialog_scenario_baltic dialog_scenario_144dpi PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine)
   return()
 endif()
 # The sweep over every day of years -400 to 3000 takes half a minute and
@@ -56,6 +59,21 @@ endif()
 gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST TEST_FILTER -YearsMinus400To3000/*)
 gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST TEST_FILTER YearsMinus400To3000/*
   PROPERTIES LABELS slow)
+
+add_executable(code_page_tests tests/code_page_test.cpp)
+target_link_libraries(code_page_tests PRIVATE ombrix_text GTest::gtest_main)
+gtest_discover_tests(code_page_tests DISCOVERY_MODE PRE_TEST)
+# Neither program calls iconv, so neither needs the system's conversion
+# modules, which a system may lack.
+add_test(NAME programs_need_no_conversion_modules
+  COMMAND sh -c "! nm -D --undefined-only \"$0\" \"$1\" | grep -w iconv_open"
+          $<TARGET_FILE:ombrix> $<TARGET_FILE:ombrix-report>)
+
+find_package(Threads REQUIRED)
+add_executable(replace_file_tests tests/replace_file_test.cpp)
+target_link_libraries(replace_file_tests PRIVATE ombrix_win32 test_support GTest::gtest_main
+                      Threads::Threads)
+gtest_discover_tests(replace_file_tests DISCOVERY_MODE PRE_TEST)
 
 add_test(NAME cli_tests
   COMMAND ${CMAKE_COMMAND} -E env OMBRIX_REPORT=$<TARGET_FILE:ombrix-report>

@@ -14,8 +14,9 @@
 // deviations from Windows: the window rectangle of a top-level dialog is the
 // dialog's own area (menu bar and client area); the frame and title bar that
 // a window manager draws around it are not counted. The text of every window
-// is converted between code page 1257 and Unicode, and so are file names,
-// whose folders are separated by "/".
+// is converted between code page 1257 and Unicode. File names are UTF-8, the
+// code page of Linux file names, which is therefore CP_ACP, and their
+// folders are separated by "/".
 #ifndef OMBRIX_PLATFORM_WINDOWS_H
 #define OMBRIX_PLATFORM_WINDOWS_H
 
@@ -32,6 +33,8 @@ typedef unsigned int DWORD;
 typedef unsigned int UINT;
 typedef int LONG;
 typedef char CHAR;
+typedef unsigned short WCHAR;
+typedef WCHAR* LPWSTR;
 typedef CHAR* LPSTR;
 typedef const CHAR* LPCSTR;
 typedef intptr_t INT_PTR;
@@ -42,9 +45,6 @@ typedef ULONG_PTR DWORD_PTR;
 typedef UINT_PTR WPARAM;
 typedef LONG_PTR LPARAM;
 typedef LONG_PTR LRESULT;
-typedef void* HANDLE;
-typedef DWORD* LPDWORD;
-typedef const void* LPCVOID;
 
 struct HWND__;
 struct HINSTANCE__;
@@ -77,8 +77,6 @@ typedef struct tagMINMAXINFO {
 typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 
 // Only passed as null by the program.
-typedef struct _SECURITY_ATTRIBUTES* LPSECURITY_ATTRIBUTES;
-typedef struct _OVERLAPPED* LPOVERLAPPED;
 typedef UINT_PTR(CALLBACK* LPOFNHOOKPROC)(HWND, UINT, WPARAM, LPARAM);
 
 // The request of the common save dialog.
@@ -119,8 +117,6 @@ typedef struct tagOFNA {
 #define LOWORD(l) ((WORD)(((DWORD_PTR)(l)) & 0xffff))
 #define HIWORD(l) ((WORD)((((DWORD_PTR)(l)) >> 16) & 0xffff))
 #define MAKEINTRESOURCEA(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
-#define MAX_PATH 260
-#define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
 
 // Window messages.
 #define WM_DESTROY 0x0002
@@ -213,13 +209,9 @@ typedef struct tagOFNA {
 #define OFN_EXPLORER 0x00080000
 #define OFN_LONGNAMES 0x00200000
 
-// CreateFileA and MoveFileExA.
-#define GENERIC_WRITE 0x40000000L
-#define FILE_SHARE_READ 0x00000001
-#define CREATE_ALWAYS 2
-#define FILE_ATTRIBUTE_NORMAL 0x00000080
-#define MOVEFILE_REPLACE_EXISTING 0x00000001
-#define MOVEFILE_WRITE_THROUGH 0x00000008
+// MultiByteToWideChar code pages.
+#define CP_ACP 0
+#define CP_UTF8 65001
 
 // The version resource.
 #define VS_VERSION_INFO 1
@@ -275,18 +267,8 @@ BOOL WINAPI GetSaveFileNameA(LPOPENFILENAMEA lpofn);
 LPSTR WINAPI lstrcpyA(LPSTR lpString1, LPCSTR lpString2);
 LPSTR WINAPI lstrcpynA(LPSTR lpString1, LPCSTR lpString2, int iMaxLength);
 int WINAPI lstrlenA(LPCSTR lpString);
-
-UINT WINAPI GetTempFileNameA(LPCSTR lpPathName, LPCSTR lpPrefixString, UINT uUnique,
-                             LPSTR lpTempFileName);
-HANDLE WINAPI CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
-                          LPSECURITY_ATTRIBUTES lpSecurityAttributes, DWORD dwCreationDisposition,
-                          DWORD dwFlagsAndAttributes, HANDLE hTemplateFile);
-BOOL WINAPI WriteFile(HANDLE hFile, LPCVOID lpBuffer, DWORD nNumberOfBytesToWrite,
-                      LPDWORD lpNumberOfBytesWritten, LPOVERLAPPED lpOverlapped);
-BOOL WINAPI FlushFileBuffers(HANDLE hFile);
-BOOL WINAPI CloseHandle(HANDLE hObject);
-BOOL WINAPI MoveFileExA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, DWORD dwFlags);
-BOOL WINAPI DeleteFileA(LPCSTR lpFileName);
+int WINAPI MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int cbMultiByte,
+                               LPWSTR lpWideCharStr, int cchWideChar);
 
 #ifdef __cplusplus
 }

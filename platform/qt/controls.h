@@ -16,6 +16,8 @@
 //
 // Class names compare without regard to case. Texts convert between code
 // page 1257 and Unicode; a multi-line text reads back with CR LF line ends.
+// The "RichEdit" controls hold only what code page 1257 carries: whatever
+// enters them, a character it lacks becomes "?" and a NUL is left out.
 #ifndef OMBRIX_PLATFORM_QT_CONTROLS_H
 #define OMBRIX_PLATFORM_QT_CONTROLS_H
 

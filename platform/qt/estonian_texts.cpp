@@ -115,6 +115,12 @@ constexpr Translation kTranslations[] = {
     {"QWidgetTextControl", "&Paste", "Kl&eebi"},
     {"QWidgetTextControl", "Delete", "Kustuta"},
     {"QWidgetTextControl", "Select All", "Vali kõik"},
+
+    {"Ombrix",
+     "The name is too long: a file name may have at most %1 bytes, and with its folder "
+     "%2.\nChoose a shorter name.",
+     "Nimi on liiga pikk: faili nimes võib olla kuni %1 baiti ja koos kaustaga kuni %2.\n"
+     "Valige lühem nimi."},
 };
 
 class EstonianTranslator : public QTranslator {

@@ -1,11 +1,20 @@
 // The "RichEdit" class: a line edit, or with ES_MULTILINE a plain-text editor.
+//
+// As the ANSI rich-edit control of Windows, each holds only text that the
+// program's code page carries: whatever enters (typed, pasted, dropped, set),
+// a character the code page lacks turns into "?" as it enters, so the window
+// shows what saving writes, and a NUL never enters.
 #include <QFocusEvent>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QValidator>
 #include <algorithm>
 
 #include "platform/qt/control_widget.h"
@@ -55,6 +64,22 @@ bool UndoOrClipboard(Editor* editor, UINT message, LRESULT* result) {
   }
 }
 
+// A line edit passes every change through its validator, whichever way it
+// came; one that the validator alters starts a new undo history.
+class CodePageValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+
+  State validate(QString& input, int& position) const override {
+    QString limited = LimitedToCodePage(input);
+    if (limited != input) {
+      position = static_cast<int>(LimitedToCodePage(input.left(position)).size());
+      input = limited;
+    }
+    return Acceptable;
+  }
+};
+
 class LineEdit : public ControlWidget<QLineEdit>, public HWND__ {
  public:
   LineEdit(DialogWindow* dialog, const EmbeddedControl& control)
@@ -62,6 +87,7 @@ class LineEdit : public ControlWidget<QLineEdit>, public HWND__ {
         HWND__(this, dialog, control.id, control.style, control.exStyle) {
     setContextMenuPolicy(Qt::NoContextMenu);
     setFocusPolicy(Qt::StrongFocus);
+    setValidator(new CodePageValidator(this));
     SetText(FromCodePage(control.text));
   }
 
@@ -114,8 +140,13 @@ class TextEditor : public ControlWidget<QPlainTextEdit>, public HWND__ {
     SetText(FromCodePage(control.text));
   }
 
-  QString Text() const override { return WithCrLfLineEnds(toPlainText()); }
-  void SetText(const QString& text) override { setPlainText(WithLfLineEnds(text)); }
+  // The raw text: toPlainText() would turn each no-break space into a blank.
+  QString Text() const override {
+    return document()->toRawText().replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+  }
+  void SetText(const QString& text) override {
+    setPlainText(WithLfLineEnds(LimitedToCodePage(text)));
+  }
 
   LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam) override {
     LRESULT result;
@@ -157,7 +188,28 @@ class TextEditor : public ControlWidget<QPlainTextEdit>, public HWND__ {
       event->ignore();
       return;
     }
-    QPlainTextEdit::keyPressEvent(event);
+    QString limited = LimitedToCodePage(event->text());
+    if (limited == event->text()) {
+      QPlainTextEdit::keyPressEvent(event);
+      return;
+    }
+    QKeyEvent typed(event->type(), event->key(), event->modifiers(), limited, event->isAutoRepeat(),
+                    static_cast<quint16>(event->count()));
+    QPlainTextEdit::keyPressEvent(&typed);
+    event->setAccepted(typed.isAccepted());
+  }
+  void inputMethodEvent(QInputMethodEvent* event) override {
+    QInputMethodEvent composed(event->preeditString(), event->attributes());
+    composed.setCommitString(LimitedToCodePage(event->commitString()), event->replacementStart(),
+                             event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&composed);
+  }
+  // Pasting, dropping and the middle button's selection all come here.
+  void insertFromMimeData(const QMimeData* source) override {
+    if (!source->hasText()) return;
+    QMimeData limited;
+    limited.setText(LimitedToCodePage(source->text()));
+    QPlainTextEdit::insertFromMimeData(&limited);
   }
 };
 

@@ -10,19 +10,24 @@
 // describe this dialog as it is; OFN_FILEMUSTEXIST counts for open dialogs
 // only. Custom filters, hooks and templates are not supported.
 //
-// A chosen name fills lpstrFile with the full path in code page 1257, and
+// File names are UTF-8, as Linux names files: the initial name and folder
+// are read so, and a chosen name fills lpstrFile with the full path so, and
 // nFileOffset, nFileExtension, nFilterIndex and lpstrFileTitle (when given)
-// as on Win32. A name that code page 1257 cannot write is refused inside the
-// dialog, so that the program never receives a path that names another file.
-// A path that does not fit lpstrFile makes the call fail and leaves the
-// buffer as it was. Without an initial folder the dialog opens in the folder
-// chosen last in this run, else in the user's documents or home folder.
+// as on Win32. A path that does not fit lpstrFile is refused inside the
+// dialog, with a message, and never reaches the program; should one come
+// another way, the call fails and leaves the buffer as it was. Without an initial folder the dialog
+// opens in the folder chosen last in this run, else in the user's documents or home folder.
+#include <unistd.h>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QMessageBox>
 #include <QStandardPaths>
+
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <string>
 
@@ -72,10 +77,6 @@ Filters FiltersOf(const char* filterList) {
   return filters;
 }
 
-bool RoundTripsThroughCodePage(const QString& path) {
-  return FromCodePage(ToCodePage(path).c_str()) == path;
-}
-
 // The kind of each file in Estonian: Qt would name it after the desktop's
 // file types, which are in English here.
 class EstonianFileTypes : public QFileIconProvider {
@@ -94,8 +95,8 @@ class EstonianFileTypes : public QFileIconProvider {
 
 class SaveFileDialog : public QFileDialog {
  public:
-  SaveFileDialog(QWidget* owner, bool pathMustExist)
-      : QFileDialog(owner), pathMustExist_(pathMustExist) {}
+  SaveFileDialog(QWidget* owner, bool pathMustExist, DWORD pathRoom)
+      : QFileDialog(owner), pathMustExist_(pathMustExist), pathRoom_(pathRoom) {}
 
  protected:
   void accept() override {
@@ -108,10 +109,13 @@ class SaveFileDialog : public QFileDialog {
                    .arg(QDir::toNativeSeparators(chosen.absolutePath())));
         return;
       }
-      if (!RoundTripsThroughCodePage(chosen.absoluteFilePath())) {
-        Refuse(QStringLiteral("Nimes „%1“ on märke, millega programm faili salvestada ei saa.\n"
-                              "Valige teine nimi.")
-                   .arg(QDir::toNativeSeparators(chosen.absoluteFilePath())));
+      if (!Fits(chosen)) {
+        Refuse(QCoreApplication::translate(
+                   "Ombrix",
+                   "The name is too long: a file name may have at most %1 bytes, and with its "
+                   "folder %2.\nChoose a shorter name.")
+                   .arg(NameRoom(chosen))
+                   .arg(pathRoom_ - 1));
         return;
       }
     }
@@ -121,12 +125,26 @@ class SaveFileDialog : public QFileDialog {
  private:
   void Refuse(const QString& message) { QMessageBox::warning(this, windowTitle(), message); }
 
+  // The most bytes a name may have in the chosen file's folder.
+  static long NameRoom(const QFileInfo& chosen) {
+    long room = pathconf(QFile::encodeName(chosen.absolutePath()).constData(), _PC_NAME_MAX);
+    return room > 0 ? room : NAME_MAX;
+  }
+
+  // Whether the path fits the request and its name the file system (which
+  // Qt's dialog would otherwise refuse without a word).
+  bool Fits(const QFileInfo& chosen) const {
+    return static_cast<DWORD>(QFile::encodeName(chosen.absoluteFilePath()).size()) < pathRoom_ &&
+           QFile::encodeName(chosen.fileName()).size() <= NameRoom(chosen);
+  }
+
   bool pathMustExist_;
+  DWORD pathRoom_;
 };
 
 QString StartFolder(const OPENFILENAMEA& request) {
   if (request.lpstrInitialDir != nullptr && *request.lpstrInitialDir != '\0') {
-    return FromCodePage(request.lpstrInitialDir);
+    return QFile::decodeName(request.lpstrInitialDir);
   }
   if (!LastFolder().isEmpty() && QFileInfo(LastFolder()).isDir()) return LastFolder();
   QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -136,7 +154,7 @@ QString StartFolder(const OPENFILENAMEA& request) {
 // Copies the chosen path and its parts into the request; false when the
 // path does not fit.
 bool StoreChoice(const QString& path, int filterIndex, LPOPENFILENAMEA request) {
-  std::string bytes = ToCodePage(QDir::toNativeSeparators(path));
+  std::string bytes = QFile::encodeName(path).toStdString();
   if (bytes.size() + 1 > request->nMaxFile) return false;
   std::memcpy(request->lpstrFile, bytes.c_str(), bytes.size() + 1);
   size_t nameOffset = bytes.find_last_of('/') + 1;
@@ -163,8 +181,8 @@ BOOL WINAPI GetSaveFileNameA(LPOPENFILENAMEA lpofn) {
   }
   HWND__* owner = LiveWindow(lpofn->hwndOwner);
   EstonianFileTypes fileTypes;  // outlives the dialog, which asks it until its end
-  SaveFileDialog dialog(owner ? owner->widget->window() : nullptr,
-                        lpofn->Flags & OFN_PATHMUSTEXIST);
+  SaveFileDialog dialog(owner ? owner->widget->window() : nullptr, lpofn->Flags & OFN_PATHMUSTEXIST,
+                        lpofn->nMaxFile);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setOption(QFileDialog::HideNameFilterDetails);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !(lpofn->Flags & OFN_OVERWRITEPROMPT));
@@ -183,7 +201,7 @@ BOOL WINAPI GetSaveFileNameA(LPOPENFILENAMEA lpofn) {
     dialog.selectNameFilter(filters.qtFilters.value(selected, filters.qtFilters.first()));
   }
   if (lpofn->lpstrDefExt != nullptr) dialog.setDefaultSuffix(FromCodePage(lpofn->lpstrDefExt));
-  QString initialName = FromCodePage(lpofn->lpstrFile);
+  QString initialName = QFile::decodeName(lpofn->lpstrFile);
   if (!initialName.isEmpty()) dialog.selectFile(initialName);
 
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().size() != 1) return FALSE;

@@ -8,7 +8,7 @@
 #include "header_defines.h"
 #include "script_expression.h"
 #include "script_tokens.h"
-#include "tables/code_page.h"
+#include "text/code_page.h"
 
 namespace {
 

@@ -1,17 +1,19 @@
 #include "platform/win32/code_page_calls.h"
 
+#include <algorithm>
 #include <string>
 
-namespace {
+#include "text/code_page.h"
 
-constexpr UINT kCodePage = 1257;
+namespace {
 
 // The code page 1257 text in Unicode, one character per byte; a null text is
 // empty.
 std::wstring Wide(const char* text) {
-  int length = text != nullptr ? lstrlenA(text) : 0;
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  if (length > 0) MultiByteToWideChar(kCodePage, 0, text, length, wide.data(), length);
+  std::wstring wide;
+  for (const char* at = text; at != nullptr && *at != '\0'; ++at) {
+    wide += static_cast<wchar_t>(CharacterOfByte(static_cast<unsigned char>(*at)));
+  }
   return wide;
 }
 
@@ -25,13 +27,12 @@ UINT WINAPI GetDlgItemText1257(HWND hDlg, int nIDDlgItem, LPSTR lpString, int cc
   if (cchMax <= 0) return 0;
   int available = GetWindowTextLengthW(GetDlgItem(hDlg, nIDDlgItem)) + 1;
   std::wstring wide(static_cast<size_t>(available < cchMax ? available : cchMax), L'\0');
-  int length = static_cast<int>(
-      GetDlgItemTextW(hDlg, nIDDlgItem, wide.data(), static_cast<int>(wide.size())));
-  int count = length > 0 ? WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, wide.data(), length,
-                                               lpString, cchMax - 1, "?", nullptr)
-                         : 0;
-  lpString[count] = '\0';
-  return static_cast<UINT>(count);
+  size_t count = GetDlgItemTextW(hDlg, nIDDlgItem, wide.data(), static_cast<int>(wide.size()));
+  std::string bytes = CodePageFromUtf16(wide.data(), count);
+  size_t copied = std::min(bytes.size(), static_cast<size_t>(cchMax - 1));
+  bytes.copy(lpString, copied);
+  lpString[copied] = '\0';
+  return static_cast<UINT>(copied);
 }
 
 int WINAPI MessageBox1257(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {

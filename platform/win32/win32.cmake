@@ -1,9 +1,9 @@
 # What the program's Win32 code needs on Windows beyond the system's own
 # libraries: the code page 1257 forms of the calls that carry its text into
 # and out of windows (included ahead of every source that links this), the
-# common controls of its status bar, and the mends for Wine's rich-edit
-# control.
-add_library(ombrix_win32 STATIC platform/win32/code_page_calls.cpp)
+# saving of a file's contents, the common controls of its status bar, and
+# the mends for Wine's rich-edit control.
+add_library(ombrix_win32 STATIC platform/win32/code_page_calls.cpp platform/win32/replace_file.cpp)
 target_include_directories(ombrix_win32 PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_options(ombrix_win32 INTERFACE
   "$<$<COMPILE_LANGUAGE:CXX>:SHELL:-include ${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/code_page_calls.h>")
@@ -14,5 +14,9 @@ add_library(ombrix_win32_startup OBJECT platform/win32/common_controls.cpp
                                         platform/win32/rich_edit_repairs.cpp)
 target_link_libraries(ombrix_win32
   INTERFACE $<TARGET_OBJECTS:ombrix_win32_startup>
-  PUBLIC comctl32 comdlg32 user32)
+  PUBLIC comctl32 comdlg32 user32 ombrix_text)
 add_dependencies(ombrix_win32 ombrix_win32_startup)
+
+# The knowledge base's bytes, which are the program's resources on Windows.
+add_library(ombrix_resource_tables STATIC platform/win32/resource_table.cpp)
+target_include_directories(ombrix_resource_tables PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})

@@ -2,21 +2,20 @@
 //
 // Reads the table sources (tables/kb/<TableId>.txt: UTF-8, LF line ends),
 // checks them, turns every LF into CR LF, converts the text to code page 1257
-// with iconv, and writes a C++ source that embeds the exact bytes of each
-// table under its identifier. With --raw-dir it also writes each converted
-// table as <dir>/<TableId>.bin. With --rc (and --raw-dir) the tables become
-// resources instead: it writes a resource script that makes each .bin an
-// RCDATA resource named by its TableId, and the C++ source then lists the
-// tables without their bytes, which are read from the program's resources
-// when it starts (the Windows build).
+// with the program's one converter (strictly: nothing may become "?"), and
+// writes a C++ source that embeds the exact bytes of each table under its
+// identifier. With --raw-dir it also writes each converted table as
+// <dir>/<TableId>.bin. With --rc (and --raw-dir) the tables become resources
+// instead: it writes a resource script that makes each .bin an RCDATA
+// resource named by its TableId, and the C++ source then lists the tables
+// without their bytes, which are read from the program's resources when it
+// starts (the Windows build).
 //
 // A table is refused, naming file, line and reason, when it holds a character
 // other than printable ASCII, TAB and the Estonian letters, a CR or a NUL,
 // when it does not begin with a line end (the month table 32000: a TAB and a
 // line end) or does not end with one, or when it is larger than 65,535 bytes
 // (a loaded table and its NUL must fit a 65,536-byte buffer).
-#include <iconv.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -25,6 +24,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "text/code_page.h"
 
 namespace {
 
@@ -47,20 +48,6 @@ bool IsAllowedLetter(char32_t c) {
   return std::find(std::begin(kLetters), std::end(kLetters), c) != std::end(kLetters);
 }
 
-// Decodes one UTF-8 character at text[i]; returns its length, 0 if malformed.
-int DecodeUtf8(const std::string& text, size_t i, char32_t* c) {
-  unsigned char b = static_cast<unsigned char>(text[i]);
-  int length = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
-  if (length == 0 || i + length > text.size()) return 0;
-  *c = length == 1 ? b : b & (0x7F >> length);
-  for (int k = 1; k < length; ++k) {
-    unsigned char next = static_cast<unsigned char>(text[i + k]);
-    if ((next >> 6) != 2) return 0;
-    *c = (*c << 6) | (next & 0x3F);
-  }
-  return length;
-}
-
 void CheckCharacters(const std::string& file, const std::string& text) {
   int line = 1;
   for (size_t i = 0; i < text.size();) {
@@ -80,22 +67,6 @@ void CheckCharacters(const std::string& file, const std::string& text) {
     }
     i += length;
   }
-}
-
-std::string ToCodePage1257(const std::string& file, const std::string& utf8) {
-  iconv_t cd = iconv_open("CP1257", "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1)) Refuse(file, 0, "iconv cannot convert to CP1257");
-  std::string out(utf8.size(), '\0');
-  char* in = const_cast<char*>(utf8.data());
-  size_t inLeft = utf8.size();
-  char* outPtr = out.data();
-  size_t outLeft = out.size();
-  if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1)) {
-    Refuse(file, 0, "iconv failed to convert the table");
-  }
-  iconv_close(cd);
-  out.resize(out.size() - outLeft);
-  return out;
 }
 
 Table ConvertTable(const std::string& file) {
@@ -129,7 +100,9 @@ Table ConvertTable(const std::string& file) {
     if (c == '\n') crlf += '\r';
     crlf += c;
   }
-  std::string bytes = ToCodePage1257(file, crlf);
+  std::string bytes;
+  if (!CodePageFromUtf8Strictly(crlf, &bytes))
+    Refuse(file, 0, "the table does not fit code page 1257");
   if (bytes.size() > kMaxTableSize) {
     Refuse(file, 0, "the table has " + std::to_string(bytes.size()) + " bytes, more than 65535");
   }
@@ -139,7 +112,8 @@ Table ConvertTable(const std::string& file) {
 void WriteSource(const std::string& path, const std::vector<Table>& tables, bool asResources) {
   std::ofstream out(path, std::ios::binary);
   out << "// Generated from tables/kb by kb_convert. Do not edit.\n"
-         "#include \"tables/embedded_tables.h\"\n\n";
+      << (asResources ? "#include \"platform/win32/resource_table.h\"\n\n"
+                      : "#include \"tables/embedded_tables.h\"\n\n");
   if (asResources) {
     out << "// The bytes are the program's RCDATA resources, read at start-up.\n"
            "const EmbeddedTable kEmbeddedTables[] = {\n";

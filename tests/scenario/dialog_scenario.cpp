@@ -19,9 +19,9 @@
 #include "date/birth_date.h"
 #include "tables/buffers.h"
 #include "tables/catalogue.h"
-#include "tables/code_page.h"
 #include "tests/scenario/scenario_platform.h"
 #include "tests/support.h"
+#include "text/code_page.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "tables/embedded_tables.h"
+#include "platform/win32/resource_table.h"
 
 EmbeddedTable ResourceTable(int tableId) {
   // A null module is the program's own .exe.
