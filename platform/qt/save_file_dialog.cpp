@@ -1,6 +1,6 @@
-// The common save dialog, GetSaveFileNameA, on Qt's own file dialog with
-// Estonian texts (the native one of the desktop would speak the desktop's
-// language).
+// The common save dialog, GetSaveFileNameA, on Qt's own file dialog in the
+// language of the program's translator and the program's locale (the native
+// one of the desktop would speak the desktop's language).
 //
 // From the request it takes the owner, the filter pairs and the selected
 // one (1-based), the initial name, the initial folder, the title, the
@@ -19,7 +19,6 @@
 // chosen last in this run, else in the user's documents or home folder.
 #include <QDir>
 #include <QFileDialog>
-#include <QFileIconProvider>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <algorithm>
@@ -28,6 +27,8 @@
 
 #include <windows.h>
 
+#include "platform/qt/file_details.h"
+#include "platform/qt/layer_text.h"
 #include "platform/qt/text_conversion.h"
 #include "platform/qt/window.h"
 
@@ -76,22 +77,6 @@ bool RoundTripsThroughCodePage(const QString& path) {
   return FromCodePage(ToCodePage(path).c_str()) == path;
 }
 
-// The kind of each file in Estonian: Qt would name it after the desktop's
-// file types, which are in English here.
-class EstonianFileTypes : public QFileIconProvider {
- public:
-  QString type(const QFileInfo& info) const override {
-    if (info.isRoot()) return QStringLiteral("Ketas");
-    if (info.isDir()) return QStringLiteral("Kaust");
-    QString suffix = info.suffix();
-    if (suffix.isEmpty()) return QStringLiteral("Fail");
-    if (suffix.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0) {
-      return QStringLiteral("Tekstifail");
-    }
-    return suffix.toUpper() + QStringLiteral("-fail");
-  }
-};
-
 class SaveFileDialog : public QFileDialog {
  public:
   SaveFileDialog(QWidget* owner, bool pathMustExist)
@@ -103,14 +88,13 @@ class SaveFileDialog : public QFileDialog {
     if (files.size() == 1 && !QFileInfo(files.first()).isDir()) {
       QFileInfo chosen(files.first());
       if (pathMustExist_ && !QFileInfo(chosen.absolutePath()).isDir()) {
-        Refuse(QStringLiteral("Kausta „%1“ ei ole olemas.\nKontrollige kausta nime ja proovige "
-                              "uuesti.")
+        Refuse(LayerText("The folder “%1” does not exist.\nCheck the folder's name and try again.")
                    .arg(QDir::toNativeSeparators(chosen.absolutePath())));
         return;
       }
       if (!RoundTripsThroughCodePage(chosen.absoluteFilePath())) {
-        Refuse(QStringLiteral("Nimes „%1“ on märke, millega programm faili salvestada ei saa.\n"
-                              "Valige teine nimi.")
+        Refuse(LayerText("The name “%1” has characters with which the program cannot save a "
+                         "file.\nChoose another name.")
                    .arg(QDir::toNativeSeparators(chosen.absoluteFilePath())));
         return;
       }
@@ -162,18 +146,18 @@ BOOL WINAPI GetSaveFileNameA(LPOPENFILENAMEA lpofn) {
     return FALSE;
   }
   HWND__* owner = LiveWindow(lpofn->hwndOwner);
-  EstonianFileTypes fileTypes;  // outlives the dialog, which asks it until its end
+  FileKinds fileKinds;  // outlives the dialog, which asks it until its end
   SaveFileDialog dialog(owner ? owner->widget->window() : nullptr,
                         lpofn->Flags & OFN_PATHMUSTEXIST);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setOption(QFileDialog::HideNameFilterDetails);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !(lpofn->Flags & OFN_OVERWRITEPROMPT));
-  dialog.setIconProvider(&fileTypes);
+  dialog.setIconProvider(&fileKinds);
+  dialog.setProxyModel(new FileDetails(&dialog));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setViewMode(QFileDialog::List);
-  dialog.setWindowTitle(lpofn->lpstrTitle ? FromCodePage(lpofn->lpstrTitle)
-                                          : QStringLiteral("Salvesta nimega"));
+  dialog.setWindowTitle(lpofn->lpstrTitle ? FromCodePage(lpofn->lpstrTitle) : LayerText("Save As"));
   if (owner != nullptr) dialog.setWindowModality(Qt::WindowModal);
   dialog.setDirectory(StartFolder(*lpofn));
   Filters filters = FiltersOf(lpofn->lpstrFilter);

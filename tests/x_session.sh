@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Runs a command on a virtual X display of its own (Xvfb, 1920 x 1080), with
+# a D-Bus session of its own and, after --openbox, the Openbox window
+# manager; passes on the command's exit status and ends the rest.
+#
+#   tests/x_session.sh [--openbox] COMMAND [ARGUMENT...]
+set -euo pipefail
+manager=
+if [ "${1:-}" = --openbox ]; then manager=openbox; shift; fi
+work=$(mktemp -d)
+server= window_manager=
+cleanup() {
+  [ -z "$window_manager" ] || kill "$window_manager" 2>/dev/null || true
+  [ -z "$server" ] || kill "$server" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+mkfifo "$work/display"
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+server=$!
+read -r number <"$work/display"
+export DISPLAY=:$number
+if [ -n "$manager" ]; then
+  openbox --sm-disable 2>"$work/openbox.log" &
+  window_manager=$!
+  for _ in $(seq 200); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+  done
+fi
+export OMBRIX_WINDOW_MANAGER=$manager QT_QPA_PLATFORM=xcb
+dbus-run-session -- "$@"
