@@ -113,3 +113,15 @@ add_test(NAME desktop_tests_wayland
           aboutBoxHasNoWindowButtons rightClickBeepsThroughTheDesktopsSound)
 set_tests_properties(desktop_tests_wayland PROPERTIES ENVIRONMENT
   "${OMBRIX_TEST_HOME};LD_LIBRARY_PATH=${CMAKE_CURRENT_BINARY_DIR}/fake-canberra")
+
+# What a screen reader learns over the accessibility bus, and the program on
+# a Wayland desktop.
+add_test(NAME accessibility_tests
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/x_session.sh
+          /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/tests/accessibility_test.py
+          $<TARGET_FILE:ombrix>)
+add_test(NAME wayland_tests
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/weston_session.sh
+          bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/wayland_test.sh $<TARGET_FILE:ombrix>
+          ${OMBRIX_DESKTOP_ID})
+set_tests_properties(accessibility_tests wayland_tests PROPERTIES ENVIRONMENT "${OMBRIX_TEST_HOME}")

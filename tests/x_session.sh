@@ -16,7 +16,9 @@ cleanup() {
 }
 trap cleanup EXIT
 mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# Only the socket in /tmp: an abstract one could meet another X server of the
+# same number that lives in another /tmp on this machine.
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -nolisten local 3>"$work/display" 2>"$work/xvfb.log" &
 server=$!
 read -r number <"$work/display"
 export DISPLAY=:$number
