@@ -10,6 +10,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -353,6 +354,33 @@ class DesktopTest : public QObject {
         "Look|Save|Cancel|Open|Back|Forward|Parent|Directory|Computer|Recent|Places|Detail|View|"
         "List|All|Document|Text|plain)\\b"));
     for (const QString& text : texts) QVERIFY2(!english.match(text).hasMatch(), qPrintable(text));
+  }
+
+  // The layer's own texts reach the user as the translator gives them: a
+  // message box without a caption is titled "Viga", never "Error".
+  void theLayersOwnTextsAreEstonian() {
+    QStringList box, viewer;
+    WindowWatcher<QDialog> boxes{
+        [] { return qobject_cast<QDialog*>(QApplication::activeModalWidget()); },
+        [&](QDialog* dialog) {
+          box << dialog->windowTitle();
+          for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+            box << button->text();
+          }
+          dialog->accept();
+        }};
+    RunMainDialog([&](HWND dialog) {
+      MessageBoxA(dialog, "Tekst", nullptr, 0);
+      ShowHelp();
+      for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible() || !window->findChild<QTextBrowser*>()) continue;
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+          viewer << button->text();
+        }
+      }
+    });
+    QCOMPARE(box, QStringList({"Viga", "OK"}));
+    QCOMPARE(viewer, QStringList({"&Sisukord", "&Tagasi", "Sulge"}));
   }
 
   void statusBarLiesFlushWithTheBottomEdge_data() {
