@@ -8,7 +8,10 @@ set -euo pipefail
 export XDG_RUNTIME_DIR=$(mktemp -d)
 compositor=
 cleanup() {
-  [ -z "$compositor" ] || kill "$compositor" 2>/dev/null || true
+  if [ -n "$compositor" ]; then
+    kill "$compositor" 2>/dev/null || true
+    wait "$compositor" 2>/dev/null || true
+  fi
   rm -rf "$XDG_RUNTIME_DIR"
 }
 trap cleanup EXIT

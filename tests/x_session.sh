@@ -9,19 +9,26 @@ manager=
 if [ "${1:-}" = --openbox ]; then manager=openbox; shift; fi
 work=$(mktemp -d)
 server= window_manager=
+# The server is waited for: one that is still going could take the next
+# session's display number down with it.
 cleanup() {
   [ -z "$window_manager" ] || kill "$window_manager" 2>/dev/null || true
-  [ -z "$server" ] || kill "$server" 2>/dev/null || true
+  if [ -n "$server" ]; then
+    kill "$server" 2>/dev/null || true
+    wait "$server" 2>/dev/null || true
+  fi
   rm -rf "$work"
 }
 trap cleanup EXIT
 mkfifo "$work/display"
-# Only the socket in /tmp: an abstract one could meet another X server of the
-# same number that lives in another /tmp on this machine.
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -nolisten local 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 server=$!
 read -r number <"$work/display"
 export DISPLAY=:$number
+for _ in $(seq 200); do
+  xprop -root >/dev/null 2>&1 && break
+  sleep 0.05
+done
 if [ -n "$manager" ]; then
   openbox --sm-disable 2>"$work/openbox.log" &
   window_manager=$!
