@@ -13,7 +13,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${OMBRIX_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The dialogs ask for Arial; Liberation Sans has its metrics.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-wayland")
 # The summary above is the first line; these follow it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Ombrix arvutab sünnikuupäeva numbrid (juurnumber, elutee number, apogeed,

@@ -1,6 +1,8 @@
 # The Win32 layer on Qt 6 Widgets, and rcgen, which turns a resource script
 # into the templates the layer embeds.
 find_package(Qt6 REQUIRED COMPONENTS Widgets)
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(XCB REQUIRED IMPORTED_TARGET xcb)
 
 add_library(ombrix_rcscript STATIC
   platform/rcgen/embedded_source.cpp
@@ -17,23 +19,31 @@ target_link_libraries(rcgen PRIVATE ombrix_rcscript)
 
 # The layer without main(): the program's executable and the tests add their own.
 add_library(ombrix_win32 STATIC
+  platform/qt/accessibility.cpp
   platform/qt/application.cpp
+  platform/qt/bell.cpp
   platform/qt/controls.cpp
   platform/qt/dialog_box.cpp
   platform/qt/dialog_units.cpp
   platform/qt/dialog_window.cpp
+  platform/qt/edit_menu.cpp
   platform/qt/estonian_texts.cpp
+  platform/qt/file_details.cpp
+  platform/qt/frame_overlay.cpp
   platform/qt/geometry.cpp
   platform/qt/libraries.cpp
   platform/qt/menu.cpp
   platform/qt/message_box.cpp
+  platform/qt/own_caption.cpp
   platform/qt/rich_edit.cpp
   platform/qt/replace_file.cpp
   platform/qt/save_file_dialog.cpp
   platform/qt/strings.cpp
   platform/qt/text_conversion.cpp
   platform/qt/win_help.cpp
-  platform/qt/window.cpp)
+  platform/qt/window.cpp
+  platform/qt/window_placement.cpp)
 target_include_directories(ombrix_win32 PUBLIC
   ${CMAKE_CURRENT_SOURCE_DIR}/platform/include ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(ombrix_win32 PUBLIC Qt6::Widgets ombrix_text)
+# xcb: what the X11 window manager calls itself (own_caption.cpp).
+target_link_libraries(ombrix_win32 PUBLIC Qt6::Widgets ombrix_text PRIVATE PkgConfig::XCB ${CMAKE_DL_LIBS})

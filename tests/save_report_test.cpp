@@ -314,7 +314,7 @@ class SaveReportTest : public QObject {
     QCOMPARE(filters, QStringList({"Tekstifailid (*.txt)", "Kõik Failid (*.*)"}));
     QCOMPARE(selectedFilter, filters.first());
     QCOMPARE(lineMenu, QStringList({"&Võta tagasi", "&Tee uuesti", "", "&Lõika", "&Kopeeri",
-                                    "Kl&eebi", "Kustuta", "", "Vali kõik"}));
+                                    "Kl&eebi", "K&ustuta", "", "V&ali kõik"}));
     const QSet<QString> estonian = {"Asukoht:",    "Faili &nimi:",
                                     "Faili tüüp:", "&Salvesta",
                                     "Loobu",       "Tagasi",

@@ -116,3 +116,61 @@ foreach(window_test main_dialog save_report help_and_about)
   set_tests_properties(${window_test}_tests PROPERTIES ENVIRONMENT
     "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_SOURCE_DIR}/tests/offscreen.json;HOME=${CMAKE_CURRENT_BINARY_DIR}/test-home;XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/test-home/.config")
 endforeach()
+
+# The window on today's desktops: on the offscreen platform (under an English
+# locale, which the program must not show), its frame lines again at 1.5x
+# and 2x, and the tests about a desktop under Xvfb with and without Openbox
+# and under Weston, with a stand-in for libcanberra.
+add_library(fake_canberra SHARED tests/fake_canberra.cpp)
+set_target_properties(fake_canberra PROPERTIES OUTPUT_NAME canberra SOVERSION 0
+  LIBRARY_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/fake-canberra)
+add_executable(desktop_tests tests/desktop_test.cpp)
+set_target_properties(desktop_tests PROPERTIES AUTOMOC ON)
+target_link_libraries(desktop_tests PRIVATE ombrix_resources dialog_harness)
+add_dependencies(desktop_tests fake_canberra)
+set(OMBRIX_TEST_HOME
+  "HOME=${CMAKE_CURRENT_BINARY_DIR}/test-home;XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/test-home/.config")
+set(OMBRIX_WIDE_OFFSCREEN
+  "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_SOURCE_DIR}/tests/offscreen_wide.json")
+add_test(NAME desktop_tests COMMAND desktop_tests)
+set_tests_properties(desktop_tests PROPERTIES ENVIRONMENT
+  "${OMBRIX_WIDE_OFFSCREEN};${OMBRIX_TEST_HOME};LANG=en_US.UTF-8;LC_ALL=en_US.UTF-8")
+foreach(scale 1.5 2)
+  add_test(NAME desktop_tests_${scale}x COMMAND desktop_tests everyFrameLineIsDrawn)
+  set_tests_properties(desktop_tests_${scale}x PROPERTIES ENVIRONMENT
+    "${OMBRIX_WIDE_OFFSCREEN};${OMBRIX_TEST_HOME};QT_SCALE_FACTOR=${scale}")
+endforeach()
+foreach(session IN ITEMS x11 openbox)
+  set(manager_option "")
+  if(session STREQUAL openbox)
+    set(manager_option --openbox)
+  endif()
+  add_test(NAME desktop_tests_${session}
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/x_session.sh ${manager_option}
+            $<TARGET_FILE:desktop_tests> aboutBoxHasNoWindowButtons)
+  set_tests_properties(desktop_tests_${session} PROPERTIES ENVIRONMENT "${OMBRIX_TEST_HOME}")
+endforeach()
+add_test(NAME desktop_tests_wayland
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/weston_session.sh $<TARGET_FILE:desktop_tests>
+          aboutBoxHasNoWindowButtons rightClickBeepsThroughTheDesktopsSound)
+# Qt's Wayland platform leaves some of libwayland's objects to the end of the
+# process, which LeakSanitizer would count against the test.
+set_tests_properties(desktop_tests_wayland PROPERTIES ENVIRONMENT
+  "${OMBRIX_TEST_HOME};LD_LIBRARY_PATH=${CMAKE_CURRENT_BINARY_DIR}/fake-canberra;ASAN_OPTIONS=detect_leaks=0")
+
+# What a screen reader learns over the accessibility bus, and the program on
+# a Wayland desktop.
+add_test(NAME accessibility_tests
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/x_session.sh
+          /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/tests/accessibility_test.py
+          $<TARGET_FILE:ombrix>)
+add_test(NAME wayland_tests
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/weston_session.sh
+          bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/wayland_test.sh $<TARGET_FILE:ombrix>
+          ${OMBRIX_DESKTOP_ID})
+set_tests_properties(accessibility_tests wayland_tests PROPERTIES ENVIRONMENT "${OMBRIX_TEST_HOME}")
+# One of these at a time: beside another of them, a session's X server now
+# and then stopped answering its own programs.
+set_tests_properties(desktop_tests desktop_tests_1.5x desktop_tests_2x desktop_tests_x11
+  desktop_tests_openbox desktop_tests_wayland accessibility_tests wayland_tests PROPERTIES
+  RESOURCE_LOCK desktop_session)

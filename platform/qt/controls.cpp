@@ -64,12 +64,15 @@ class StaticText : public QLabel, public HWND__ {
   void SetText(const QString& text) override { setText(text); }
 };
 
-// A sunken bar with one text part.
+// A sunken bar with one text part. It places itself as the common control
+// does wherever it is put: along the bottom edge of its dialog's client
+// area, across its full width, at the height it was created with.
 class StatusBar : public ControlWidget<QLabel>, public HWND__ {
  public:
   StatusBar(DialogWindow* dialog, const EmbeddedControl& control)
       : ControlWidget<QLabel>(dialog->Client()),
-        HWND__(this, dialog, control.id, control.style, control.exStyle) {
+        HWND__(this, dialog, control.id, control.style, control.exStyle),
+        height_(DialogUnitsToPixels(dialog->Units(), 0, 0, 0, control.cy).height()) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setTextFormat(Qt::PlainText);
     setIndent(fontMetrics().averageCharWidth());
@@ -78,6 +81,14 @@ class StatusBar : public ControlWidget<QLabel>, public HWND__ {
 
   QString Text() const override { return text(); }
   void SetText(const QString& text) override { setText(text); }
+  QRect Placement(const QRect&) const override {
+    QSize client = parentWidget()->size();
+    return QRect(0, client.height() - height_, client.width(), height_);
+  }
+  QAccessible::Role AccessibleRole() const override { return QAccessible::StatusBar; }
+
+ private:
+  const int height_;
 };
 
 }  // namespace
@@ -96,8 +107,8 @@ HWND__* CreateControl(DialogWindow* dialog, const EmbeddedControl& control) {
     window = CreateRichEdit(dialog, control);
   }
   if (window == nullptr) return nullptr;
-  window->widget->setGeometry(
-      DialogUnitsToPixels(dialog->Units(), control.x, control.y, control.cx, control.cy));
+  window->widget->setGeometry(window->Placement(
+      DialogUnitsToPixels(dialog->Units(), control.x, control.y, control.cx, control.cy)));
   window->widget->setVisible(control.style & WS_VISIBLE);
   if (!(control.style & WS_TABSTOP)) {
     Qt::FocusPolicy policy = window->widget->focusPolicy();

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/qt/accessibility.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/libraries.h"
@@ -27,6 +28,7 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND 
   const EmbeddedDialog* dialogTemplate =
       FindEmbeddedDialog(static_cast<int>(reinterpret_cast<ULONG_PTR>(lpTemplateName)));
   if (dialogTemplate == nullptr) return kFailed;
+  InstallAccessibleRoles();
   DialogWindow* owner = LiveDialog(hWndParent);
   auto dialog = std::make_unique<DialogWindow>(*dialogTemplate, lpDialogFunc, owner);
   for (int i = 0; i < dialogTemplate->controlCount; ++i) {
@@ -34,6 +36,7 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND 
     if (control == nullptr) return kFailed;
     dialog->AddControl(control);
   }
+  LabelTextControls(*dialogTemplate, dialog->Controls());
   return dialog->Run(dwInitParam);
 }
 

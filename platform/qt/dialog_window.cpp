@@ -9,6 +9,7 @@
 #include <QWindowStateChangeEvent>
 #include <algorithm>
 
+#include "platform/qt/own_caption.h"
 #include "platform/qt/text_conversion.h"
 #include "platform/qt/win32_private.h"
 
@@ -20,6 +21,7 @@ constexpr uint32_t kButtonTypeMask = 0x0F;
 // keeps in front of the owner, as Win32 keeps an owned window.
 Qt::WindowFlags WindowFlagsOf(uint32_t style, bool owned) {
   Qt::WindowFlags flags = (owned ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint;
+  if (DrawsItsOwnCaption(style)) return flags | Qt::FramelessWindowHint;
   if ((style & WS_CAPTION) == WS_CAPTION) flags |= Qt::WindowTitleHint;
   if (style & WS_SYSMENU) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if (style & WS_MINIMIZEBOX) flags |= Qt::WindowMinimizeButtonHint;
@@ -73,6 +75,7 @@ DialogWindow::DialogWindow(const EmbeddedDialog& dialogTemplate, DLGPROC proc, Q
                                dialogTemplate.fontWeight, dialogTemplate.fontItalic != 0)
                 : QApplication::font()),
       units_(DialogBaseUnits(font_)),
+      caption_(windowFlags() & Qt::FramelessWindowHint ? new OwnCaption(this) : nullptr),
       client_(new ClientArea(this)) {
   setWindowTitle(FromCodePage(dialogTemplate.caption));
   client_->setFont(font_);
@@ -83,7 +86,9 @@ DialogWindow::DialogWindow(const EmbeddedDialog& dialogTemplate, DLGPROC proc, Q
   QRect area = DialogUnitsToPixels(units_, dialogTemplate.x, dialogTemplate.y, dialogTemplate.cx,
                                    dialogTemplate.cy);
   int menuHeight = menuBar_ ? menuBar_->heightForWidth(area.width()) : 0;
-  resize(area.width(), area.height() + menuHeight);
+  QMargins frame = caption_ ? caption_->Margins() : QMargins();
+  resize(area.width() + frame.left() + frame.right(),
+         area.height() + menuHeight + frame.top() + frame.bottom());
   LayOut();
   if (!(windowStyle & WS_THICKFRAME)) setFixedSize(size());
   if (owner != nullptr) setWindowModality(Qt::WindowModal);
@@ -174,6 +179,13 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
       }
       SendCommand(DefaultButtonId());
       return;
+    case Qt::Key_F10:
+      if (event->modifiers() == Qt::NoModifier && menuBar_ != nullptr) {
+        ToggleMenuBar();
+        return;
+      }
+      QWidget::keyPressEvent(event);
+      return;
     default:
       QWidget::keyPressEvent(event);
   }
@@ -185,9 +197,15 @@ void DialogWindow::closeEvent(QCloseEvent* event) {
 }
 
 void DialogWindow::LayOut() {
-  int menuHeight = menuBar_ ? menuBar_->heightForWidth(width()) : 0;
-  if (menuBar_) menuBar_->setGeometry(0, 0, width(), menuHeight);
-  client_->setGeometry(0, menuHeight, width(), std::max(0, height() - menuHeight));
+  QRect inside = rect();
+  if (caption_) {
+    caption_->setGeometry(rect());
+    inside = inside.marginsRemoved(caption_->Margins());
+  }
+  int menuHeight = menuBar_ ? menuBar_->heightForWidth(inside.width()) : 0;
+  if (menuBar_) menuBar_->setGeometry(inside.x(), inside.y(), inside.width(), menuHeight);
+  client_->setGeometry(inside.x(), inside.y() + menuHeight, inside.width(),
+                       std::max(0, inside.height() - menuHeight));
 }
 
 void DialogWindow::QueryMinimumSize() {
@@ -231,6 +249,16 @@ int DialogWindow::DefaultButtonId() const {
 
 void DialogWindow::SendCommand(int id) {
   Send(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Control(id)));
+}
+
+// Qt's menu bar answers Alt alone, pressed and released where the keyboard
+// is; F10 plays that to it.
+void DialogWindow::ToggleMenuBar() {
+  QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+  QCoreApplication::sendEvent(focus, &press);
+  QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+  QCoreApplication::sendEvent(focus, &release);
 }
 
 DialogWindow* LiveDialog(HWND hwnd) {

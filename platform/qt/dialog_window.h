@@ -7,7 +7,8 @@
 // into IDCANCEL), every change of the client size sends WM_SIZE (0 x 0 and
 // SIZE_MINIMIZED when the window is minimised), a right click on the client
 // area itself sends WM_RBUTTONUP, and the minimum size comes from
-// WM_GETMINMAXINFO.
+// WM_GETMINMAXINFO. F10, like Alt, gives the keyboard to the menu bar (its
+// first menu highlighted) and takes it back.
 #ifndef OMBRIX_PLATFORM_QT_DIALOG_WINDOW_H
 #define OMBRIX_PLATFORM_QT_DIALOG_WINDOW_H
 
@@ -21,6 +22,7 @@
 
 #include "platform/qt/dialog_units.h"
 #include "platform/qt/menu.h"
+#include "platform/qt/own_caption.h"
 #include "platform/qt/window.h"
 #include "platform/rcgen/embedded_resources.h"
 
@@ -30,6 +32,7 @@ class DialogWindow : public QWidget, public HWND__ {
   ~DialogWindow() override;
 
   QWidget* Client() const override { return client_; }
+  QAccessible::Role AccessibleRole() const override { return QAccessible::Dialog; }
 
   // Calls the dialog procedure, then the default handling of a message it
   // did not handle.
@@ -65,10 +68,12 @@ class DialogWindow : public QWidget, public HWND__ {
   HWND__* FirstTabStop() const;
   int DefaultButtonId() const;
   void SendCommand(int id);
+  void ToggleMenuBar();
 
   DLGPROC proc_;
   QFont font_;
   BaseUnits units_;
+  OwnCaption* caption_;  // or nullptr where the desktop draws the caption
   QWidget* client_;
   QMenuBar* menuBar_ = nullptr;
   std::unique_ptr<HMENU__> menu_;

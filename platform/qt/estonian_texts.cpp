@@ -4,6 +4,8 @@
 #include <QTranslator>
 #include <cstring>
 
+#include "platform/qt/layer_text.h"
+
 namespace {
 
 struct Translation {
@@ -12,8 +14,35 @@ struct Translation {
   const char* estonian;
 };
 
-// Qt's source texts as its widgets ask for them, "&" marking the mnemonic.
+// The layer's own texts (layer_text.h), then Qt's source texts as its widgets
+// ask for them; "&" marks the mnemonic.
 constexpr Translation kTranslations[] = {
+    {kLayerContext, "Error", "Viga"},
+    {kLayerContext, "OK", "OK"},
+    {kLayerContext, "Save As", "Salvesta nimega"},
+    {kLayerContext, "The folder “%1” does not exist.\nCheck the folder's name and try again.",
+     "Kausta „%1“ ei ole olemas.\nKontrollige kausta nime ja proovige uuesti."},
+    {kLayerContext, "Drive", "Ketas"},
+    {kLayerContext, "Folder", "Kaust"},
+    {kLayerContext, "File", "Fail"},
+    {kLayerContext, "Text file", "Tekstifail"},
+    {kLayerContext, "%1 file", "%1-fail"},
+    {kLayerContext, "%1 byte", "%1 bait"},
+    {kLayerContext, "%1 bytes", "%1 baiti"},
+    {kLayerContext, "%1 KB", "%1 kB"},
+    {kLayerContext, "%1 MB", "%1 MB"},
+    {kLayerContext, "%1 GB", "%1 GB"},
+    {kLayerContext, "%1 TB", "%1 TB"},
+    // A file's time as QDateTime formats it: 7. dets 2023 10:05.
+    {kLayerContext, "d MMM yyyy HH:mm", "d. MMM yyyy H:mm"},
+    {kLayerContext, "Help", "Abi"},
+    {kLayerContext, "&Contents", "&Sisukord"},
+    {kLayerContext, "&Back", "&Tagasi"},
+    {kLayerContext, "Close", "Sulge"},
+    {kLayerContext, "Help file not found", "Abifaili ei leitud"},
+    {kLayerContext, "The help file “%1” was not found. It was looked for in these places:",
+     "Abifaili „%1“ ei leitud. Seda otsiti nendest kohtadest:"},
+
     {"QGuiApplication", "QT_LAYOUT_DIRECTION", "LTR"},
 
     {"QFileDialog", "Look in:", "Asukoht:"},
@@ -104,8 +133,8 @@ constexpr Translation kTranslations[] = {
     {"QLineEdit", "Cu&t", "&Lõika"},
     {"QLineEdit", "&Copy", "&Kopeeri"},
     {"QLineEdit", "&Paste", "Kl&eebi"},
-    {"QLineEdit", "Delete", "Kustuta"},
-    {"QLineEdit", "Select All", "Vali kõik"},
+    {"QLineEdit", "Delete", "K&ustuta"},
+    {"QLineEdit", "Select All", "V&ali kõik"},
 
     {"QWidgetTextControl", "&Undo", "&Võta tagasi"},
     {"QWidgetTextControl", "&Redo", "&Tee uuesti"},
@@ -113,10 +142,10 @@ constexpr Translation kTranslations[] = {
     {"QWidgetTextControl", "&Copy", "&Kopeeri"},
     {"QWidgetTextControl", "Copy &Link Location", "Kopeeri &lingi aadress"},
     {"QWidgetTextControl", "&Paste", "Kl&eebi"},
-    {"QWidgetTextControl", "Delete", "Kustuta"},
-    {"QWidgetTextControl", "Select All", "Vali kõik"},
+    {"QWidgetTextControl", "Delete", "K&ustuta"},
+    {"QWidgetTextControl", "Select All", "V&ali kõik"},
 
-    {"Ombrix",
+    {kLayerContext,
      "The name is too long: a file name may have at most %1 bytes, and with its folder "
      "%2.\nChoose a shorter name.",
      "Nimi on liiga pikk: faili nimes võib olla kuni %1 baiti ja koos kaustaga kuni %2.\n"

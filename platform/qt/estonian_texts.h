@@ -1,7 +1,8 @@
-// Estonian for the texts that Qt's own widgets show: the file dialog and its
-// questions, the standard buttons, and the context menus of line edits and
-// text views. Debian carries no Estonian translation of Qt; this is the
-// part of one that the program's windows need.
+// Estonian for every text of the program's windows that is not the
+// program's own: the layer's texts (layer_text.h) and those that Qt's own
+// widgets show (the file dialog and its questions, the standard buttons, the
+// edit menus of line edits and text views). Debian carries no Estonian
+// translation of Qt; this is the part of one that the program's windows need.
 #ifndef OMBRIX_PLATFORM_QT_ESTONIAN_TEXTS_H
 #define OMBRIX_PLATFORM_QT_ESTONIAN_TEXTS_H
 

@@ -50,7 +50,8 @@ BOOL WINAPI ClientToScreen(HWND hWnd, LPPOINT lpPoint) {
 }
 
 // Positions are in the parent's client coordinates (screen coordinates for a
-// dialog); a negative size counts as 0, as on Win32. The Z order is left as
+// dialog); a negative size counts as 0, as on Win32. A window that places
+// itself (a status bar) goes where it places itself. The Z order is left as
 // it is.
 BOOL WINAPI SetWindowPos(HWND hWnd, HWND, int X, int Y, int cx, int cy, UINT uFlags) {
   HWND__* window = LiveWindow(hWnd);
@@ -58,6 +59,6 @@ BOOL WINAPI SetWindowPos(HWND hWnd, HWND, int X, int Y, int cx, int cy, UINT uFl
   QRect geometry = window->widget->geometry();
   if (!(uFlags & SWP_NOMOVE)) geometry.moveTo(X, Y);
   if (!(uFlags & SWP_NOSIZE)) geometry.setSize(QSize(std::max(cx, 0), std::max(cy, 0)));
-  window->widget->setGeometry(geometry);
+  window->widget->setGeometry(window->Placement(geometry));
   return TRUE;
 }

@@ -19,6 +19,8 @@
 
 #include "platform/qt/control_widget.h"
 #include "platform/qt/controls.h"
+#include "platform/qt/edit_menu.h"
+#include "platform/qt/frame_overlay.h"
 #include "platform/qt/text_conversion.h"
 
 namespace {
@@ -121,6 +123,13 @@ class LineEdit : public ControlWidget<QLineEdit>, public HWND__ {
     QLineEdit::focusInEvent(event);
     NotifyDialog(this, EN_SETFOCUS);
   }
+  void keyPressEvent(QKeyEvent* event) override {
+    if (OpensEditMenu(event)) {
+      ShowEditMenu(this, createStandardContextMenu());
+      return;
+    }
+    QLineEdit::keyPressEvent(event);
+  }
 };
 
 class TextEditor : public ControlWidget<QPlainTextEdit>, public HWND__ {
@@ -137,6 +146,7 @@ class TextEditor : public ControlWidget<QPlainTextEdit>, public HWND__ {
                                                         : Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTabStopDistance(QGuiApplication::primaryScreen()->logicalDotsPerInchX() * kTabStopInches);
+    new FrameOverlay(this, [this](QPainter* painter) { drawFrame(painter); });
     SetText(FromCodePage(control.text));
   }
 
@@ -183,6 +193,10 @@ class TextEditor : public ControlWidget<QPlainTextEdit>, public HWND__ {
   }
   // Without ES_WANTRETURN, Enter belongs to the dialog's default button.
   void keyPressEvent(QKeyEvent* event) override {
+    if (OpensEditMenu(event)) {
+      ShowEditMenu(this, createStandardContextMenu());
+      return;
+    }
     bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && !(windowStyle & ES_WANTRETURN)) {
       event->ignore();

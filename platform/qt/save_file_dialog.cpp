@@ -1,6 +1,6 @@
-// The common save dialog, GetSaveFileNameA, on Qt's own file dialog with
-// Estonian texts (the native one of the desktop would speak the desktop's
-// language).
+// The common save dialog, GetSaveFileNameA, on Qt's own file dialog in the
+// language of the program's translator and the program's locale (the native
+// one of the desktop would speak the desktop's language).
 //
 // From the request it takes the owner, the filter pairs and the selected
 // one (1-based), the initial name, the initial folder, the title, the
@@ -22,7 +22,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QFileIconProvider>
 #include <QMessageBox>
 #include <QStandardPaths>
 
@@ -33,6 +32,8 @@
 
 #include <windows.h>
 
+#include "platform/qt/file_details.h"
+#include "platform/qt/layer_text.h"
 #include "platform/qt/text_conversion.h"
 #include "platform/qt/window.h"
 
@@ -77,22 +78,6 @@ Filters FiltersOf(const char* filterList) {
   return filters;
 }
 
-// The kind of each file in Estonian: Qt would name it after the desktop's
-// file types, which are in English here.
-class EstonianFileTypes : public QFileIconProvider {
- public:
-  QString type(const QFileInfo& info) const override {
-    if (info.isRoot()) return QStringLiteral("Ketas");
-    if (info.isDir()) return QStringLiteral("Kaust");
-    QString suffix = info.suffix();
-    if (suffix.isEmpty()) return QStringLiteral("Fail");
-    if (suffix.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0) {
-      return QStringLiteral("Tekstifail");
-    }
-    return suffix.toUpper() + QStringLiteral("-fail");
-  }
-};
-
 class SaveFileDialog : public QFileDialog {
  public:
   SaveFileDialog(QWidget* owner, bool pathMustExist, DWORD pathRoom)
@@ -104,18 +89,16 @@ class SaveFileDialog : public QFileDialog {
     if (files.size() == 1 && !QFileInfo(files.first()).isDir()) {
       QFileInfo chosen(files.first());
       if (pathMustExist_ && !QFileInfo(chosen.absolutePath()).isDir()) {
-        Refuse(QStringLiteral("Kausta „%1“ ei ole olemas.\nKontrollige kausta nime ja proovige "
-                              "uuesti.")
+        Refuse(LayerText("The folder “%1” does not exist.\nCheck the folder's name and try again.")
                    .arg(QDir::toNativeSeparators(chosen.absolutePath())));
         return;
       }
       if (!Fits(chosen)) {
-        Refuse(QCoreApplication::translate(
-                   "Ombrix",
-                   "The name is too long: a file name may have at most %1 bytes, and with its "
-                   "folder %2.\nChoose a shorter name.")
-                   .arg(NameRoom(chosen))
-                   .arg(pathRoom_ - 1));
+        Refuse(
+            LayerText("The name is too long: a file name may have at most %1 bytes, and with its "
+                      "folder %2.\nChoose a shorter name.")
+                .arg(NameRoom(chosen))
+                .arg(pathRoom_ - 1));
         return;
       }
     }
@@ -180,18 +163,18 @@ BOOL WINAPI GetSaveFileNameA(LPOPENFILENAMEA lpofn) {
     return FALSE;
   }
   HWND__* owner = LiveWindow(lpofn->hwndOwner);
-  EstonianFileTypes fileTypes;  // outlives the dialog, which asks it until its end
+  FileKinds fileKinds;  // outlives the dialog, which asks it until its end
   SaveFileDialog dialog(owner ? owner->widget->window() : nullptr, lpofn->Flags & OFN_PATHMUSTEXIST,
                         lpofn->nMaxFile);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setOption(QFileDialog::HideNameFilterDetails);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !(lpofn->Flags & OFN_OVERWRITEPROMPT));
-  dialog.setIconProvider(&fileTypes);
+  dialog.setIconProvider(&fileKinds);
+  dialog.setProxyModel(new FileDetails(&dialog));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setViewMode(QFileDialog::List);
-  dialog.setWindowTitle(lpofn->lpstrTitle ? FromCodePage(lpofn->lpstrTitle)
-                                          : QStringLiteral("Salvesta nimega"));
+  dialog.setWindowTitle(lpofn->lpstrTitle ? FromCodePage(lpofn->lpstrTitle) : LayerText("Save As"));
   if (owner != nullptr) dialog.setWindowModality(Qt::WindowModal);
   dialog.setDirectory(StartFolder(*lpofn));
   Filters filters = FiltersOf(lpofn->lpstrFilter);

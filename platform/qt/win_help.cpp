@@ -1,6 +1,6 @@
-// The help viewer behind WinHelpA: a window of its own, not modal, owned by
-// the window that asked for it (the desktop keeps it in front of its owner),
-// showing a help file.
+// The help viewer behind WinHelpA: a window of its own, not modal and not
+// kept in front of the window that asked for it, opened beside that window
+// where the screen has room (window_placement.h), showing a help file.
 //
 // A help file is HTML in UTF-8, whatever its name says; its <title> becomes
 // the viewer's caption, and links to its own anchors move within it. The
@@ -29,13 +29,16 @@
 #include <windows.h>
 
 #include "platform/qt/help_files.h"
+#include "platform/qt/layer_text.h"
 #include "platform/qt/text_conversion.h"
 #include "platform/qt/window.h"
+#include "platform/qt/window_placement.h"
 
 namespace {
 
 constexpr int kViewerWidth = 620;
 constexpr int kViewerHeight = 680;
+constexpr int kNarrowestViewer = 480;
 constexpr int kOwnerGap = 8;
 
 class HelpViewer : public QWidget {
@@ -43,15 +46,16 @@ class HelpViewer : public QWidget {
   // The owner is kept as the handle the program named, to recognise its
   // later requests; a window that is gone owns nothing.
   HelpViewer(HWND owner, const QString& name)
-      : QWidget(LiveWindow(owner) ? owner->widget->window() : nullptr,
-                Qt::Dialog | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
+      : QWidget(nullptr, Qt::Window),
         owner_(owner),
+        ownerWindow_(LiveWindow(owner) ? owner->widget->window() : nullptr),
         name_(name),
         browser_(new QTextBrowser(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* contents = new QPushButton(QStringLiteral("Sisukord"), this);
-    auto* back = new QPushButton(QStringLiteral("Tagasi"), this);
-    auto* close = new QPushButton(QStringLiteral("Sulge"), this);
+    if (ownerWindow_) connect(ownerWindow_, &QObject::destroyed, this, &QWidget::close);
+    auto* contents = new QPushButton(LayerText("&Contents"), this);
+    auto* back = new QPushButton(LayerText("&Back"), this);
+    auto* close = new QPushButton(LayerText("Close"), this);
     for (QPushButton* button : {contents, back, close}) button->setAutoDefault(false);
     back->setEnabled(false);
     connect(contents, &QPushButton::clicked, browser_, &QTextBrowser::home);
@@ -82,7 +86,7 @@ class HelpViewer : public QWidget {
       browser_->setHtml(MissingFileText(places));
     }
     QString title = browser_->documentTitle();
-    setWindowTitle(title.isEmpty() ? QStringLiteral("Abi") : title);
+    setWindowTitle(title.isEmpty() ? LayerText("Help") : title);
     Place();
   }
 
@@ -108,33 +112,40 @@ class HelpViewer : public QWidget {
 
  private:
   QString MissingFileText(const QStringList& places) const {
-    QString text = QStringLiteral(
-                       "<h2>Abifaili ei leitud</h2><p>Abifaili „%1“ ei leitud. Seda "
-                       "otsiti nendest kohtadest:</p><ul>")
-                       .arg(name_.toHtmlEscaped());
+    QString text = QStringLiteral("<h2>%1</h2><p>%2</p><ul>")
+                       .arg(LayerText("Help file not found").toHtmlEscaped(),
+                            LayerText("The help file “%1” was not found. It was looked for in "
+                                      "these places:")
+                                .arg(name_)
+                                .toHtmlEscaped());
     for (const QString& place : places) {
       text += QStringLiteral("<li>%1</li>").arg(QDir::toNativeSeparators(place).toHtmlEscaped());
     }
     return text + QStringLiteral("</ul>");
   }
 
-  // Beside the owner where the screen has room, else in the screen's middle.
+  // Beside the owner, frames included: the viewer's frame is taken to be
+  // as wide as the owner's, since it is not known before the viewer shows.
   void Place() {
-    QRect screen = (parentWidget() ? parentWidget()->screen() : QApplication::primaryScreen())
-                       ->availableGeometry();
-    QSize size(std::min(kViewerWidth, screen.width()), std::min(kViewerHeight, screen.height()));
-    resize(size);
-    QPoint at = screen.center() - QPoint(size.width() / 2, size.height() / 2);
-    if (QWidget* owner = parentWidget()) {
-      QRect frame = owner->frameGeometry();
-      if (frame.right() + kOwnerGap + size.width() <= screen.right()) {
-        at = QPoint(frame.right() + kOwnerGap, std::max(screen.top(), frame.top()));
-      }
+    QScreen* screen = ownerWindow_ ? ownerWindow_->screen() : QApplication::primaryScreen();
+    QRect available = screen->availableGeometry();
+    QSize wanted(kViewerWidth, kViewerHeight);
+    if (!ownerWindow_) {
+      QSize size = wanted.boundedTo(available.size());
+      resize(size);
+      move(available.center() - QPoint(size.width() / 2, size.height() / 2));
+      return;
     }
-    move(at);
+    QRect ownerFrame = ownerWindow_->frameGeometry();
+    QSize frame = ownerFrame.size() - ownerWindow_->size();
+    QRect outer = PlaceBeside(available, ownerFrame, wanted + frame,
+                              kNarrowestViewer + frame.width(), kOwnerGap);
+    resize(outer.size() - frame);
+    move(outer.topLeft());
   }
 
   HWND owner_;
+  QPointer<QWidget> ownerWindow_;
   QString name_;
   QTextBrowser* browser_;
 };

@@ -6,6 +6,8 @@
 #ifndef OMBRIX_PLATFORM_QT_WINDOW_H
 #define OMBRIX_PLATFORM_QT_WINDOW_H
 
+#include <QAccessible>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -33,6 +35,12 @@ struct HWND__ {
   virtual void SetText(const QString& text) { widget->setWindowTitle(text); }
   // A message sent to the window (SendMessage); 0 for one it does not know.
   virtual LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam);
+  // Where the window goes when it is put at requested (in its parent's
+  // client coordinates): most windows take what they are given.
+  virtual QRect Placement(const QRect& requested) const { return requested; }
+  // What assistive technologies are told the window is, where it is not what
+  // Qt says of its widget (QAccessible::NoRole).
+  virtual QAccessible::Role AccessibleRole() const { return QAccessible::NoRole; }
 };
 
 // The window of a handle, or nullptr when the handle names no live window.
