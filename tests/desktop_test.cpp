@@ -31,9 +31,9 @@
 
 #include <windows.h>
 
-#include "app/show_help.h"
 #include "app/handles.h"
 #include "app/resource.h"
+#include "app/show_help.h"
 #include "platform/qt/application.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/libraries.h"
