@@ -24,7 +24,7 @@ add_library(ombrix_app STATIC
   app/parse_birth_date.cpp
   app/save_report.cpp
   app/show_help.cpp)
-target_link_libraries(ombrix_app PUBLIC ombrix_report ombrix_text ombrix_win32)
+target_link_libraries(ombrix_app PUBLIC ombrix_report ombrix_text ombrix_platform)
 
 # The desktop entry, the AppStream metadata and the window's application id
 # share one name.

@@ -11,21 +11,21 @@ add_library(ombrix_app STATIC
   app/save_report.cpp
   app/show_help.cpp)
 target_include_directories(ombrix_app PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(ombrix_app PUBLIC ombrix_report ombrix_text ombrix_win32)
+target_link_libraries(ombrix_app PUBLIC ombrix_report ombrix_text ombrix_platform)
 
 # The icon, the manifest, the templates, the menu and the version
 # information, compiled into each executable that runs the dialog (a
 # resource object in a library would be left out). windres reads the icon
 # and the manifest itself, so they are named as dependencies here.
-add_library(ombrix_app_resources OBJECT app/ombrix.rc)
-target_link_libraries(ombrix_app_resources PRIVATE ombrix_version)
+add_library(ombrix_resources OBJECT app/ombrix.rc)
+target_link_libraries(ombrix_resources PRIVATE ombrix_version)
 set_source_files_properties(app/ombrix.rc PROPERTIES OBJECT_DEPENDS
   "${CMAKE_CURRENT_SOURCE_DIR}/app/icon/ombrix.ico;${CMAKE_CURRENT_SOURCE_DIR}/app/ombrix.manifest")
 
 # WinMain is compiled into each executable: the run-time library's main(),
 # which calls it, comes after the program's libraries on the link line.
 add_executable(Ombrix WIN32 app/main.cpp)
-target_link_libraries(Ombrix PRIVATE ombrix_app_resources ombrix_app)
+target_link_libraries(Ombrix PRIVATE ombrix_resources ombrix_app)
 
 # No Windows of today has a viewer for WinHelp files, and no tool here makes
 # one: the help goes next to Ombrix.exe as an HTML page for a browser.

@@ -4,7 +4,7 @@ if(benchmark_FOUND)
   target_link_libraries(report_bench PRIVATE ombrix_report benchmark::benchmark)
   if(NOT WIN32)
     add_executable(save_bench bench/save_bench.cpp)
-    target_link_libraries(save_bench PRIVATE ombrix_win32 benchmark::benchmark)
+    target_link_libraries(save_bench PRIVATE ombrix_platform benchmark::benchmark)
   endif()
 endif()
 

@@ -16,6 +16,7 @@
 #endif
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -100,7 +101,7 @@ int PrintTable(const char* idText) {
   char* end = nullptr;
   long id = std::strtol(idText, &end, 10);
   const EmbeddedTable* table = nullptr;
-  if (*idText != '\0' && *end == '\0' && id > 0 && id <= 32000) {
+  if (*idText != '\0' && *end == '\0' && id > 0 && id <= INT_MAX) {
     table = FindEmbeddedTable(static_cast<int>(id));
   }
   if (table == nullptr) return Fail(std::string("no table ") + idText);

@@ -10,7 +10,7 @@ add_library(ombrix_rcscript STATIC
   platform/rcgen/resource_script.cpp
   platform/rcgen/script_expression.cpp
   platform/rcgen/script_tokens.cpp)
-target_include_directories(ombrix_rcscript PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/platform/rcgen)
+target_include_directories(ombrix_rcscript PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 # The script's UTF-8 texts are kept in the program's code page.
 target_link_libraries(ombrix_rcscript PRIVATE ombrix_text)
 
@@ -18,7 +18,7 @@ add_executable(rcgen platform/rcgen/rcgen.cpp)
 target_link_libraries(rcgen PRIVATE ombrix_rcscript)
 
 # The layer without main(): the program's executable and the tests add their own.
-add_library(ombrix_win32 STATIC
+add_library(ombrix_platform STATIC
   platform/qt/accessibility.cpp
   platform/qt/application.cpp
   platform/qt/bell.cpp
@@ -43,7 +43,7 @@ add_library(ombrix_win32 STATIC
   platform/qt/win_help.cpp
   platform/qt/window.cpp
   platform/qt/window_placement.cpp)
-target_include_directories(ombrix_win32 PUBLIC
+target_include_directories(ombrix_platform PUBLIC
   ${CMAKE_CURRENT_SOURCE_DIR}/platform/include ${CMAKE_CURRENT_SOURCE_DIR})
 # xcb: what the X11 window manager calls itself (own_caption.cpp).
-target_link_libraries(ombrix_win32 PUBLIC Qt6::Widgets ombrix_text PRIVATE PkgConfig::XCB ${CMAKE_DL_LIBS})
+target_link_libraries(ombrix_platform PUBLIC Qt6::Widgets ombrix_text PRIVATE PkgConfig::XCB ${CMAKE_DL_LIBS})

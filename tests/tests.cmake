@@ -44,7 +44,7 @@ if(CMAKE_CROSSCOMPILING)
   add_dependencies(manifest_tests Ombrix)
   add_test(NAME manifest_tests COMMAND manifest_tests)
   add_executable(replace_file_tests tests/replace_file_win32_test.cpp)
-  target_link_libraries(replace_file_tests PRIVATE ombrix_win32 test_support GTest::gtest_main)
+  target_link_libraries(replace_file_tests PRIVATE ombrix_platform test_support GTest::gtest_main)
   add_test(NAME replace_file_tests COMMAND replace_file_tests)
   # Every run starts from a fresh Wine prefix, and the tests take turns in it.
   add_test(NAME wine_prefix COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --new-prefix)
@@ -71,7 +71,7 @@ add_test(NAME programs_need_no_conversion_modules
 
 find_package(Threads REQUIRED)
 add_executable(replace_file_tests tests/replace_file_test.cpp)
-target_link_libraries(replace_file_tests PRIVATE ombrix_win32 test_support GTest::gtest_main
+target_link_libraries(replace_file_tests PRIVATE ombrix_platform test_support GTest::gtest_main
                       Threads::Threads)
 gtest_discover_tests(replace_file_tests DISCOVERY_MODE PRE_TEST)
 

@@ -1,4 +1,4 @@
-#include "accessibility.h"
+#include "platform/qt/accessibility.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>

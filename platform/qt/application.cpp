@@ -1,4 +1,4 @@
-#include "application.h"
+#include "platform/qt/application.h"
 
 #include <QApplication>
 #include <QIcon>

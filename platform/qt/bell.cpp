@@ -1,4 +1,4 @@
-#include "bell.h"
+#include "platform/qt/bell.h"
 
 #include <dlfcn.h>
 

@@ -1,4 +1,4 @@
-#include "controls.h"
+#include "platform/qt/controls.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -19,7 +19,7 @@ class PushButton : public ControlWidget<QPushButton>, public HWND__ {
  public:
   PushButton(DialogWindow* dialog, const EmbeddedControl& control)
       : ControlWidget<QPushButton>(dialog->Client()),
-        HWND__(this, dialog, control.id, control.style, control.exStyle) {
+        HWND__(this, dialog, control.id, control.style) {
     setText(FromCodePage(control.text));
     setAutoDefault(false);
     setDefault((windowStyle & kButtonTypeMask) == BS_DEFPUSHBUTTON);
@@ -52,7 +52,7 @@ class PushButton : public ControlWidget<QPushButton>, public HWND__ {
 class StaticText : public QLabel, public HWND__ {
  public:
   StaticText(DialogWindow* dialog, const EmbeddedControl& control)
-      : QLabel(dialog->Client()), HWND__(this, dialog, control.id, control.style, control.exStyle) {
+      : QLabel(dialog->Client()), HWND__(this, dialog, control.id, control.style) {
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setAlignment(Qt::AlignTop | (windowStyle & SS_CENTER ? Qt::AlignHCenter : Qt::AlignLeft));
@@ -71,7 +71,7 @@ class StatusBar : public ControlWidget<QLabel>, public HWND__ {
  public:
   StatusBar(DialogWindow* dialog, const EmbeddedControl& control)
       : ControlWidget<QLabel>(dialog->Client()),
-        HWND__(this, dialog, control.id, control.style, control.exStyle),
+        HWND__(this, dialog, control.id, control.style),
         height_(DialogUnitsToPixels(dialog->Units(), 0, 0, 0, control.cy).height()) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setTextFormat(Qt::PlainText);

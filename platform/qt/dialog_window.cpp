@@ -1,4 +1,4 @@
-#include "dialog_window.h"
+#include "platform/qt/dialog_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -68,7 +68,7 @@ class ClientArea : public QWidget {
 
 DialogWindow::DialogWindow(const EmbeddedDialog& dialogTemplate, DLGPROC proc, QWidget* owner)
     : QWidget(owner, WindowFlagsOf(dialogTemplate.style, owner != nullptr)),
-      HWND__(this, nullptr, 0, dialogTemplate.style, dialogTemplate.exStyle),
+      HWND__(this, nullptr, 0, dialogTemplate.style),
       proc_(proc),
       font_(dialogTemplate.style & DS_SETFONT
                 ? TemplateFont(dialogTemplate.fontName, dialogTemplate.fontPoints,

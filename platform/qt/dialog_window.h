@@ -38,7 +38,6 @@ class DialogWindow : public QWidget, public HWND__ {
   // did not handle.
   INT_PTR Send(UINT message, WPARAM wParam, LPARAM lParam);
 
-  const QFont& DialogFont() const { return font_; }
   BaseUnits Units() const { return units_; }
   HMENU Menu() const { return menu_.get(); }
 

@@ -1,4 +1,4 @@
-#include "edit_menu.h"
+#include "platform/qt/edit_menu.h"
 
 bool OpensEditMenu(const QKeyEvent* event) {
   Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;

@@ -1,4 +1,4 @@
-#include "estonian_texts.h"
+#include "platform/qt/estonian_texts.h"
 
 #include <QCoreApplication>
 #include <QTranslator>

@@ -1,4 +1,4 @@
-#include "file_details.h"
+#include "platform/qt/file_details.h"
 
 #include <QDateTime>
 #include <QFileSystemModel>

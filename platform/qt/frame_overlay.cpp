@@ -1,4 +1,4 @@
-#include "frame_overlay.h"
+#include "platform/qt/frame_overlay.h"
 
 #include <QEvent>
 #include <QTransform>

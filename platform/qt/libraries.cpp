@@ -1,4 +1,4 @@
-#include "libraries.h"
+#include "platform/qt/libraries.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "menu.h"
+#include "platform/qt/menu.h"
 
 #include <QAction>
 

@@ -1,4 +1,4 @@
-#include "own_caption.h"
+#include "platform/qt/own_caption.h"
 
 #include <xcb/xcb.h>
 

@@ -86,7 +86,7 @@ class LineEdit : public ControlWidget<QLineEdit>, public HWND__ {
  public:
   LineEdit(DialogWindow* dialog, const EmbeddedControl& control)
       : ControlWidget<QLineEdit>(dialog->Client()),
-        HWND__(this, dialog, control.id, control.style, control.exStyle) {
+        HWND__(this, dialog, control.id, control.style) {
     setContextMenuPolicy(Qt::NoContextMenu);
     setFocusPolicy(Qt::StrongFocus);
     setValidator(new CodePageValidator(this));
@@ -136,7 +136,7 @@ class TextEditor : public ControlWidget<QPlainTextEdit>, public HWND__ {
  public:
   TextEditor(DialogWindow* dialog, const EmbeddedControl& control)
       : ControlWidget<QPlainTextEdit>(dialog->Client()),
-        HWND__(this, dialog, control.id, control.style, control.exStyle) {
+        HWND__(this, dialog, control.id, control.style) {
     constexpr double kTabStopInches = 0.5;
     setContextMenuPolicy(Qt::NoContextMenu);
     setFocusPolicy(Qt::StrongFocus);

@@ -1,4 +1,4 @@
-#include "text_conversion.h"
+#include "platform/qt/text_conversion.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "window.h"
+#include "platform/qt/window.h"
 
 #include <unordered_set>
 
@@ -11,8 +11,8 @@ std::unordered_set<const HWND__*>& Registry() {
 
 }  // namespace
 
-HWND__::HWND__(QWidget* widget, HWND__* parent, int id, uint32_t style, uint32_t exStyle)
-    : widget(widget), parent(parent), id(id), windowStyle(style), extendedStyle(exStyle) {
+HWND__::HWND__(QWidget* widget, HWND__* parent, int id, uint32_t style)
+    : widget(widget), parent(parent), id(id), windowStyle(style) {
   Registry().insert(this);
 }
 

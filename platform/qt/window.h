@@ -15,7 +15,7 @@
 #include <windows.h>
 
 struct HWND__ {
-  HWND__(QWidget* widget, HWND__* parent, int id, uint32_t style, uint32_t exStyle);
+  HWND__(QWidget* widget, HWND__* parent, int id, uint32_t style);
   HWND__(const HWND__&) = delete;
   HWND__& operator=(const HWND__&) = delete;
   virtual ~HWND__();
@@ -26,7 +26,6 @@ struct HWND__ {
   HWND__* const parent;
   const int id;
   const uint32_t windowStyle;
-  const uint32_t extendedStyle;
 
   // The widget whose top-left corner is the origin of client coordinates.
   virtual QWidget* Client() const { return widget; }

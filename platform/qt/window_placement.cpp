@@ -1,4 +1,4 @@
-#include "window_placement.h"
+#include "platform/qt/window_placement.h"
 
 #include <algorithm>
 

@@ -23,7 +23,7 @@ struct EmbeddedDialog {
   const char* caption;
   int menuId;  // 0: no menu
   const char* fontName;
-  int fontPoints, fontWeight, fontItalic, fontCharset;
+  int fontPoints, fontWeight, fontItalic;
   const EmbeddedControl* controls;
   int controlCount;
 };

@@ -1,4 +1,4 @@
-#include "embedded_source.h"
+#include "platform/rcgen/embedded_source.h"
 
 #include <cstdio>
 #include <sstream>
@@ -57,8 +57,7 @@ void WriteDialogs(std::ostringstream& out, const ResourceScript& script) {
     out << "    {" << d.id << ", " << d.x << ", " << d.y << ", " << d.cx << ", " << d.cy << ", "
         << Hex(d.style) << ", " << Hex(d.exStyle) << ", " << Literal(d.caption) << ", " << d.menuId
         << ", " << Literal(d.fontName) << ", " << d.fontPoints << ", " << d.fontWeight << ", "
-        << d.fontItalic << ", " << d.fontCharset << ", kControls" << d.id << ", "
-        << d.controls.size() << "},\n";
+        << d.fontItalic << ", kControls" << d.id << ", " << d.controls.size() << "},\n";
   }
   out << "    {}};\n\n";
 }

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "resource_script.h"
+#include "platform/rcgen/resource_script.h"
 
 std::string EmbeddedSource(const ResourceScript& script, const std::string& scriptName);
 

@@ -1,4 +1,4 @@
-#include "header_defines.h"
+#include "platform/rcgen/header_defines.h"
 
 #include <cctype>
 #include <fstream>

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "embedded_source.h"
-#include "resource_script.h"
+#include "platform/rcgen/embedded_source.h"
+#include "platform/rcgen/resource_script.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string> files;

@@ -1,13 +1,13 @@
-#include "resource_script.h"
+#include "platform/rcgen/resource_script.h"
 
 #include <fstream>
 #include <regex>
 #include <set>
 #include <sstream>
 
-#include "header_defines.h"
-#include "script_expression.h"
-#include "script_tokens.h"
+#include "platform/rcgen/header_defines.h"
+#include "platform/rcgen/script_expression.h"
+#include "platform/rcgen/script_tokens.h"
 #include "text/code_page.h"
 
 namespace {
@@ -409,7 +409,8 @@ class ScriptParser {
     ExpectComma();
     dialog->fontName = TakeString("the typeface");
     dialog->fontWeight = 400;
-    int* optional[] = {&dialog->fontWeight, &dialog->fontItalic, &dialog->fontCharset};
+    int charset = 0;  // the widgets take the font's characters from Unicode
+    int* optional[] = {&dialog->fontWeight, &dialog->fontItalic, &charset};
     for (int* field : optional) {
       if (!cursor_.AtPunct(',')) break;
       cursor_.Take();

@@ -51,7 +51,7 @@ struct DialogResource {
   std::string caption;
   int menuId;  // 0: no menu
   std::string fontName;
-  int fontPoints, fontWeight, fontItalic, fontCharset;
+  int fontPoints, fontWeight, fontItalic;
   std::vector<ControlResource> controls;
 };
 

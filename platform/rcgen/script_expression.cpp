@@ -1,4 +1,4 @@
-#include "script_expression.h"
+#include "platform/rcgen/script_expression.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "header_defines.h"
-#include "script_tokens.h"
+#include "platform/rcgen/header_defines.h"
+#include "platform/rcgen/script_tokens.h"
 
 // A position in a token list of one file.
 struct TokenCursor {

@@ -1,4 +1,4 @@
-#include "script_tokens.h"
+#include "platform/rcgen/script_tokens.h"
 
 #include <cctype>
 #include <cstring>

@@ -3,19 +3,19 @@
 # and out of windows (included ahead of every source that links this), the
 # saving of a file's contents, the common controls of its status bar, and
 # the mends for Wine's rich-edit control.
-add_library(ombrix_win32 STATIC platform/win32/code_page_calls.cpp platform/win32/replace_file.cpp)
-target_include_directories(ombrix_win32 PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_compile_options(ombrix_win32 INTERFACE
+add_library(ombrix_platform STATIC platform/win32/code_page_calls.cpp platform/win32/replace_file.cpp)
+target_include_directories(ombrix_platform PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_compile_options(ombrix_platform INTERFACE
   "$<$<COMPILE_LANGUAGE:CXX>:SHELL:-include ${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/code_page_calls.h>")
 
 # Nothing refers to these two, which act before WinMain, so their objects go
 # into each executable itself rather than into a library.
-add_library(ombrix_win32_startup OBJECT platform/win32/common_controls.cpp
+add_library(ombrix_platform_startup OBJECT platform/win32/common_controls.cpp
                                         platform/win32/rich_edit_repairs.cpp)
-target_link_libraries(ombrix_win32
-  INTERFACE $<TARGET_OBJECTS:ombrix_win32_startup>
+target_link_libraries(ombrix_platform
+  INTERFACE $<TARGET_OBJECTS:ombrix_platform_startup>
   PUBLIC comctl32 comdlg32 user32 ombrix_text)
-add_dependencies(ombrix_win32 ombrix_win32_startup)
+add_dependencies(ombrix_platform ombrix_platform_startup)
 
 # The knowledge base's bytes, which are the program's resources on Windows.
 add_library(ombrix_resource_tables STATIC platform/win32/resource_table.cpp)

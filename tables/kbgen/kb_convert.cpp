@@ -25,11 +25,11 @@
 #include <string>
 #include <vector>
 
+#include "tables/catalogue.h"
 #include "text/code_page.h"
 
 namespace {
 
-constexpr int kMonthTableId = 32000;
 constexpr size_t kMaxTableSize = 65535;
 
 struct Table {

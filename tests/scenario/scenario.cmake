@@ -4,7 +4,7 @@
 if(WIN32)
   add_executable(dialog_scenario tests/scenario/dialog_scenario.cpp
                                  tests/scenario/scenario_win32.cpp app/main.cpp)
-  target_link_libraries(dialog_scenario PRIVATE ombrix_app_resources ombrix_app test_support)
+  target_link_libraries(dialog_scenario PRIVATE ombrix_resources ombrix_app test_support)
   # On a Western Windows, whose code page has other bytes for Š, š, Ž and ž,
   # and on an Estonian one.
   add_test(NAME dialog_scenario_western COMMAND
