@@ -36,15 +36,8 @@ target_compile_definitions(ombrix PRIVATE OMBRIX_DESKTOP_ID="${OMBRIX_DESKTOP_ID
 
 # The help file, under the name the program asks for, next to the programs
 # of the build, where the help viewer looks first.
-set(OMBRIX_HELP_FILE ${CMAKE_BINARY_DIR}/Ombrix.HLP)
-add_custom_command(
-  OUTPUT ${OMBRIX_HELP_FILE}
-  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/app/help/ombrix_help.html
-          ${OMBRIX_HELP_FILE}
-  DEPENDS app/help/ombrix_help.html
-  COMMENT "Copying the help file"
-  VERBATIM)
-add_custom_target(ombrix_help ALL DEPENDS ${OMBRIX_HELP_FILE})
+# (CMake copies it again whenever the page changes.)
+configure_file(app/help/ombrix_help.html ${CMAKE_BINARY_DIR}/Ombrix.HLP COPYONLY)
 
 include(app/changelog.cmake)
 include(app/man.cmake)

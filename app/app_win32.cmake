@@ -30,14 +30,7 @@ target_link_libraries(Ombrix PRIVATE ombrix_resources ombrix_app)
 # No Windows of today has a viewer for WinHelp files, and no tool here makes
 # one: the help goes next to Ombrix.exe as an HTML page for a browser.
 set(OMBRIX_HELP_PAGE ${CMAKE_BINARY_DIR}/Ombrix.html)
-add_custom_command(
-  OUTPUT ${OMBRIX_HELP_PAGE}
-  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/app/help/ombrix_help.html
-          ${OMBRIX_HELP_PAGE}
-  DEPENDS app/help/ombrix_help.html
-  COMMENT "Copying the help page"
-  VERBATIM)
-add_custom_target(ombrix_help_page ALL DEPENDS ${OMBRIX_HELP_PAGE})
+configure_file(app/help/ombrix_help.html ${OMBRIX_HELP_PAGE} COPYONLY)
 
 # One folder, Ombrix.exe, Ombrix.html and the licence side by side; cpack in
 # the build folder packs it as Ombrix-<version>-win64.zip.

@@ -25,21 +25,14 @@ int32_t ApogeeLineAge(BirthDate date, int k) {
 }
 
 int32_t ApogeeNumber(BirthDate date, int k) {
-  int32_t day = ReduceNumber(date.day);
-  int32_t month = ReduceNumber(date.month);
-  int32_t year = ReduceNumber(date.year);
-  switch (k) {
-    case 1:
-      return ReduceKeepingMasters(day + month);
-    case 2:
-      return ReduceKeepingMasters(day + year);
-    case 3:
-      // The first two enter as one digit each: an 11 counts as 2.
-      return ReduceKeepingMasters(ReduceNumber(ApogeeNumber(date, 1)) +
-                                  ReduceNumber(ApogeeNumber(date, 2)));
-    default:
-      return ReduceKeepingMasters(month + year);
+  if (k == 3) {
+    // The first two enter as one digit each: an 11 counts as 2.
+    return ReduceKeepingMasters(ReduceNumber(ApogeeNumber(date, 1)) +
+                                ReduceNumber(ApogeeNumber(date, 2)));
   }
+  int32_t first, second;
+  JoinedParts(date, k, &first, &second);
+  return ReduceKeepingMasters(first + second);
 }
 
 void AppendApogees(BirthDate date) {

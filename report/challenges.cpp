@@ -18,20 +18,13 @@ int32_t Distance(int32_t a, int32_t b) {
 }  // namespace
 
 int32_t ChallengeNumber(BirthDate date, int k) {
-  int32_t day = ReduceNumber(date.day);
-  int32_t month = ReduceNumber(date.month);
-  int32_t year = ReduceNumber(date.year);
-  switch (k) {
-    case 1:
-      return ReduceKeepingMasters(Distance(day, month));
-    case 2:
-      return ReduceKeepingMasters(Distance(day, year));
-    case 3:
-      return ReduceKeepingMasters(
-          Distance(ReduceNumber(ChallengeNumber(date, 1)), ReduceNumber(ChallengeNumber(date, 2))));
-    default:
-      return ReduceKeepingMasters(Distance(month, year));
+  if (k == 3) {
+    return ReduceKeepingMasters(
+        Distance(ReduceNumber(ChallengeNumber(date, 1)), ReduceNumber(ChallengeNumber(date, 2))));
   }
+  int32_t first, second;
+  JoinedParts(date, k, &first, &second);
+  return ReduceKeepingMasters(Distance(first, second));
 }
 
 void AppendChallenges(BirthDate date) {

@@ -14,6 +14,15 @@ namespace {
 constexpr int32_t kCycleYears = 28;
 constexpr int32_t kCycleMonths = 4;
 
+// The cycle's meaning after its line, then the cycle table again, which the
+// meaning's table took the place of.
+void AppendCycleMeaning(int cycle, int32_t number) {
+  AppendToReport("\r\n");
+  AppendMeaning(kCycleMeaningTableId, cycle, number);
+  AppendToReport("\r\n\r\n");
+  LoadTextTable(TableText, kTextBufferSize, kCycleTableId);
+}
+
 }  // namespace
 
 int32_t SecondCycleStartYear(BirthDate date) {
@@ -54,21 +63,11 @@ void AppendCycles(BirthDate date) {
   BeginSection(kCycleTableId);
   FetchKeyedLine("\r\n1");
   AppendFormattedLine(FirstCycleNumber(date));
-  AppendToReport("\r\n");
-  AppendMeaning(kCycleMeaningTableId, 1, FirstCycleNumber(date));
-  AppendToReport("\r\n\r\n");
-
-  LoadTextTable(TableText, kTextBufferSize, kCycleTableId);
+  AppendCycleMeaning(1, FirstCycleNumber(date));
   FetchKeyedLine("\r\n2");
   AppendFormattedLine(SecondCycleStartYear(date), SecondCycleNumber(date));
-  AppendToReport("\r\n");
-  AppendMeaning(kCycleMeaningTableId, 2, SecondCycleNumber(date));
-  AppendToReport("\r\n\r\n");
-
-  LoadTextTable(TableText, kTextBufferSize, kCycleTableId);
+  AppendCycleMeaning(2, SecondCycleNumber(date));
   FetchKeyedLine("\r\n3");
   AppendFormattedLine(ThirdCycleStartYear(date), ThirdCycleNumber(date));
-  AppendToReport("\r\n");
-  AppendMeaning(kCycleMeaningTableId, 3, ThirdCycleNumber(date));
-  AppendToReport("\r\n\r\n");
+  AppendCycleMeaning(3, ThirdCycleNumber(date));
 }

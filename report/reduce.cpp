@@ -21,3 +21,8 @@ int32_t ReduceKeepingMasters(int32_t n) {
 int32_t ReduceAtLeastOnce(int32_t n) {
   return ReduceNumber(DigitSum(n));
 }
+
+void JoinedParts(BirthDate date, int k, int32_t* first, int32_t* second) {
+  *first = ReduceNumber(k == 4 ? date.month : date.day);
+  *second = ReduceNumber(k == 1 ? date.month : date.year);
+}

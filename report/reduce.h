@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "date/birth_date.h"
+
 // Sum of the decimal digits of n; a minus sign adds nothing. Never negative.
 int32_t DigitSum(int32_t n);
 
@@ -17,5 +19,10 @@ int32_t ReduceKeepingMasters(int32_t n);
 
 // One digit sum first, then ReduceNumber: always 0-9.
 int32_t ReduceAtLeastOnce(int32_t n);
+
+// The two reduced parts of the date (ReduceNumber) that the first, second
+// and fourth apogee and challenge join: day and month, day and year, month
+// and year. The third joins the first two instead.
+void JoinedParts(BirthDate date, int k, int32_t* first, int32_t* second);
 
 #endif

@@ -82,13 +82,34 @@ class CodePageValidator : public QValidator {
   }
 };
 
-class LineEdit : public ControlWidget<QLineEdit>, public HWND__ {
+// What both editors share: a right click that Windows leaves alone, no
+// widget menu of Qt's own, the dialog told of the focus, and the edit menu on
+// Shift+F10 or the menu key.
+template <typename Base>
+class TextControl : public ControlWidget<Base>, public HWND__ {
  public:
-  LineEdit(DialogWindow* dialog, const EmbeddedControl& control)
-      : ControlWidget<QLineEdit>(dialog->Client()),
-        HWND__(this, dialog, control.id, control.style) {
-    setContextMenuPolicy(Qt::NoContextMenu);
-    setFocusPolicy(Qt::StrongFocus);
+  TextControl(DialogWindow* dialog, const EmbeddedControl& control)
+      : ControlWidget<Base>(dialog->Client()), HWND__(this, dialog, control.id, control.style) {
+    this->setContextMenuPolicy(Qt::NoContextMenu);
+    this->setFocusPolicy(Qt::StrongFocus);
+  }
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    Base::focusInEvent(event);
+    NotifyDialog(this, EN_SETFOCUS);
+  }
+  // Whether the key opened the edit menu, which then took it.
+  bool OpenedEditMenu(QKeyEvent* event) {
+    if (!OpensEditMenu(event)) return false;
+    ShowEditMenu(this, this->createStandardContextMenu());
+    return true;
+  }
+};
+
+class LineEdit : public TextControl<QLineEdit> {
+ public:
+  LineEdit(DialogWindow* dialog, const EmbeddedControl& control) : TextControl(dialog, control) {
     setValidator(new CodePageValidator(this));
     SetText(FromCodePage(control.text));
   }
@@ -119,27 +140,15 @@ class LineEdit : public ControlWidget<QLineEdit>, public HWND__ {
   }
 
  protected:
-  void focusInEvent(QFocusEvent* event) override {
-    QLineEdit::focusInEvent(event);
-    NotifyDialog(this, EN_SETFOCUS);
-  }
   void keyPressEvent(QKeyEvent* event) override {
-    if (OpensEditMenu(event)) {
-      ShowEditMenu(this, createStandardContextMenu());
-      return;
-    }
-    QLineEdit::keyPressEvent(event);
+    if (!OpenedEditMenu(event)) QLineEdit::keyPressEvent(event);
   }
 };
 
-class TextEditor : public ControlWidget<QPlainTextEdit>, public HWND__ {
+class TextEditor : public TextControl<QPlainTextEdit> {
  public:
-  TextEditor(DialogWindow* dialog, const EmbeddedControl& control)
-      : ControlWidget<QPlainTextEdit>(dialog->Client()),
-        HWND__(this, dialog, control.id, control.style) {
+  TextEditor(DialogWindow* dialog, const EmbeddedControl& control) : TextControl(dialog, control) {
     constexpr double kTabStopInches = 0.5;
-    setContextMenuPolicy(Qt::NoContextMenu);
-    setFocusPolicy(Qt::StrongFocus);
     setTabChangesFocus(true);
     setLineWrapMode(windowStyle & ES_AUTOHSCROLL ? NoWrap : WidgetWidth);
     setVerticalScrollBarPolicy(windowStyle & WS_VSCROLL ? Qt::ScrollBarAsNeeded
@@ -187,16 +196,9 @@ class TextEditor : public ControlWidget<QPlainTextEdit>, public HWND__ {
   }
 
  protected:
-  void focusInEvent(QFocusEvent* event) override {
-    QPlainTextEdit::focusInEvent(event);
-    NotifyDialog(this, EN_SETFOCUS);
-  }
   // Without ES_WANTRETURN, Enter belongs to the dialog's default button.
   void keyPressEvent(QKeyEvent* event) override {
-    if (OpensEditMenu(event)) {
-      ShowEditMenu(this, createStandardContextMenu());
-      return;
-    }
+    if (OpenedEditMenu(event)) return;
     bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && !(windowStyle & ES_WANTRETURN)) {
       event->ignore();
