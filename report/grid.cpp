@@ -15,6 +15,19 @@ constexpr int kLineDigits[7][3] = {{0, 0, 0}, {1, 4, 7}, {2, 5, 8}, {3, 6, 9},
 // The digits in the order the grid shows them, row by row.
 constexpr int kShownOrder[9] = {1, 4, 7, 2, 5, 8, 3, 6, 9};
 
+// A part of the grid's reading: its heading row, then the row base + i of
+// each entry i present, each followed by its own gap.
+void AppendPresentRows(const char* headingKey, const bool* present, int count, int base,
+                       const char* gap) {
+  AppendKeyedLine(headingKey);
+  AppendToReport("\r\n");
+  for (int i = 1; i <= count; ++i) {
+    if (!present[i]) continue;
+    AppendNumberedLine(base + i);
+    AppendToReport(gap);
+  }
+}
+
 }  // namespace
 
 void MarkDigits(int32_t n, GridFlags* flags) {
@@ -64,23 +77,7 @@ void AppendGrid(BirthDate date) {
   BeginSection(kGridTableId);
   BuildGridText(&flags, ScratchLine, kTextBufferSize);
   AppendToReport(ScratchLine);
-  if (flags.linePresent[0]) {
-    AppendKeyedLine("\r\n10");
-    AppendToReport("\r\n");
-    for (int line = 1; line <= 6; ++line) {
-      if (!flags.linePresent[line]) continue;
-      AppendNumberedLine(10 + line);
-      AppendToReport("\r\n\r\n");
-    }
-  }
-  if (flags.digitPresent[0]) {
-    AppendKeyedLine("\r\n20");
-    AppendToReport("\r\n");
-    for (int digit = 1; digit <= 9; ++digit) {
-      if (!flags.digitPresent[digit]) continue;
-      AppendNumberedLine(20 + digit);
-      AppendToReport("\r\n");
-    }
-  }
+  if (flags.linePresent[0]) AppendPresentRows("\r\n10", flags.linePresent, 6, 10, "\r\n\r\n");
+  if (flags.digitPresent[0]) AppendPresentRows("\r\n20", flags.digitPresent, 9, 20, "\r\n");
   AppendToReport("\r\n\r\n");
 }

@@ -63,13 +63,21 @@ static int SkipFields(const char* text, int* p, int eol, int count) {
   return 0;
 }
 
-int FieldOfKeyedLine(char* dest, int destSize, const char* text, const char* key, int n) {
+// Where the field stands that follows the key after count more fields; -1
+// when the key or one of the fields is missing.
+static int FieldAfterKey(const char* text, const char* key, int count) {
   int keyLength = static_cast<int>(std::strlen(key));
   int k = FindText(text, key, keyLength);
   if (k < 0) return -1;
   int p = k + keyLength;
   int eol = p + FindText(text + p, "\r\n", 2);
-  if (SkipFields(text, &p, eol, n) < 0) return -1;
+  if (SkipFields(text, &p, eol, count) < 0) return -1;
+  return p;
+}
+
+int FieldOfKeyedLine(char* dest, int destSize, const char* text, const char* key, int n) {
+  int p = FieldAfterKey(text, key, n);
+  if (p < 0) return -1;
   int t = FindText(text + p, "\t", 1);
   if (t < 0) return -1;
   CopyBytes(dest, destSize, text + p, t);
@@ -77,12 +85,8 @@ int FieldOfKeyedLine(char* dest, int destSize, const char* text, const char* key
 }
 
 int ColumnOfValue(const char* text, const char* key, const char* value, int skip) {
-  int keyLength = static_cast<int>(std::strlen(key));
-  int k = FindText(text, key, keyLength);
-  if (k < 0) return -1;
-  int p = k + keyLength;
-  int eol = p + FindText(text + p, "\r\n", 2);
-  if (SkipFields(text, &p, eol, skip) < 0) return -1;
+  int p = FieldAfterKey(text, key, skip);
+  if (p < 0) return -1;
   int d = FindText(text + p, "\r\n", 2);
   if (d < 0) return -1;
   int valueLength = static_cast<int>(std::strlen(value));
