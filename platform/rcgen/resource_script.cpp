@@ -257,32 +257,39 @@ class ScriptParser {
     script_.manifests.push_back({id, NamedFile("the manifest file")});
   }
 
+  // The next statement's name before BEGIN, taken; nullptr at BEGIN.
+  const Token* TakeStatement(const char* kind) {
+    if (AtName("BEGIN")) return nullptr;
+    const Token& statement = Peek();
+    if (statement.kind != TokenKind::Name) {
+      Fail(statement,
+           std::string("expected a ") + kind + " statement or BEGIN, found " + Shown(statement));
+    }
+    cursor_.Take();
+    return &statement;
+  }
+
   void VersionInfo(int id, const Token& start) {
     if (!script_.versionInfos.empty()) Fail(start, "version information is defined twice");
     VersionInfoResource info{};
     info.id = id;
-    while (!AtName("BEGIN")) {
-      const Token& statement = Peek();
-      if (statement.kind != TokenKind::Name) {
-        Fail(statement, "expected a version statement or BEGIN, found " + Shown(statement));
-      }
-      cursor_.Take();
-      if (statement.text == "FILEVERSION") {
+    while (const Token* statement = TakeStatement("version")) {
+      if (statement->text == "FILEVERSION") {
         VersionNumbers(info.fileVersion);
-      } else if (statement.text == "PRODUCTVERSION") {
+      } else if (statement->text == "PRODUCTVERSION") {
         VersionNumbers(info.productVersion);
-      } else if (statement.text == "FILEFLAGSMASK") {
+      } else if (statement->text == "FILEFLAGSMASK") {
         info.fileFlagsMask = TakeStyle();
-      } else if (statement.text == "FILEFLAGS") {
+      } else if (statement->text == "FILEFLAGS") {
         info.fileFlags = TakeStyle();
-      } else if (statement.text == "FILEOS") {
+      } else if (statement->text == "FILEOS") {
         info.fileOs = TakeStyle();
-      } else if (statement.text == "FILETYPE") {
+      } else if (statement->text == "FILETYPE") {
         info.fileType = TakeStyle();
-      } else if (statement.text == "FILESUBTYPE") {
+      } else if (statement->text == "FILESUBTYPE") {
         info.fileSubtype = TakeStyle();
       } else {
-        Fail(statement, "unsupported version statement '" + statement.text + "'");
+        Fail(*statement, "unsupported version statement '" + statement->text + "'");
       }
     }
     cursor_.Take();
@@ -366,27 +373,22 @@ class ScriptParser {
     ExpectComma();
     dialog.cy = TakeCoordinate();
     bool hasCaption = false, hasFont = false;
-    while (!AtName("BEGIN")) {
-      const Token& statement = Peek();
-      if (statement.kind != TokenKind::Name) {
-        Fail(statement, "expected a dialog statement or BEGIN, found " + Shown(statement));
-      }
-      cursor_.Take();
-      if (statement.text == "STYLE") {
+    while (const Token* statement = TakeStatement("dialog")) {
+      if (statement->text == "STYLE") {
         dialog.style = TakeStyle();
-      } else if (statement.text == "EXSTYLE") {
+      } else if (statement->text == "EXSTYLE") {
         dialog.exStyle = TakeStyle();
-      } else if (statement.text == "CAPTION") {
+      } else if (statement->text == "CAPTION") {
         dialog.caption = TakeString("the caption");
         hasCaption = true;
-      } else if (statement.text == "MENU") {
+      } else if (statement->text == "MENU") {
         dialog.menuId = TakeId("menu identifier");
-        menuReferences_.push_back({dialog.menuId, statement.line});
-      } else if (statement.text == "FONT") {
+        menuReferences_.push_back({dialog.menuId, statement->line});
+      } else if (statement->text == "FONT") {
         Font(&dialog);
         hasFont = true;
       } else {
-        Fail(statement, "unsupported dialog statement '" + statement.text + "'");
+        Fail(*statement, "unsupported dialog statement '" + statement->text + "'");
       }
     }
     if (hasCaption) dialog.style |= kWsCaption;
