@@ -172,6 +172,7 @@ typedef struct tagOFNA {
 // Button, static, edit and status bar styles.
 #define BS_PUSHBUTTON 0x00000000L
 #define BS_DEFPUSHBUTTON 0x00000001L
+#define BS_TYPEMASK 0x0000000FL
 #define BS_CENTER 0x00000300L
 #define BS_MULTILINE 0x00002000L
 #define SS_LEFT 0x00000000L

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr uint32_t kButtonTypeMask = 0x0F;
 constexpr int kCaptionMargin = 3;
 
 class PushButton : public ControlWidget<QPushButton>, public HWND__ {
@@ -22,7 +21,7 @@ class PushButton : public ControlWidget<QPushButton>, public HWND__ {
         HWND__(this, dialog, control.id, control.style) {
     setText(FromCodePage(control.text));
     setAutoDefault(false);
-    setDefault((windowStyle & kButtonTypeMask) == BS_DEFPUSHBUTTON);
+    setDefault((windowStyle & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
     setFocusPolicy(windowStyle & WS_TABSTOP ? Qt::StrongFocus : Qt::ClickFocus);
     QObject::connect(this, &QPushButton::clicked, this, [this] { NotifyDialog(this, BN_CLICKED); });
   }

@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr uint32_t kButtonTypeMask = 0x0F;
-
 // A dialog with an owner is the owner's dialog window, which the desktop
 // keeps in front of the owner, as Win32 keeps an owned window.
 Qt::WindowFlags WindowFlagsOf(uint32_t style, bool owned) {
@@ -240,7 +238,7 @@ HWND__* DialogWindow::FirstTabStop() const {
 int DialogWindow::DefaultButtonId() const {
   for (HWND__* control : controls_) {
     if (dynamic_cast<QAbstractButton*>(control->widget) != nullptr &&
-        (control->windowStyle & kButtonTypeMask) == BS_DEFPUSHBUTTON) {
+        (control->windowStyle & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
       return control->id;
     }
   }
