@@ -1,6 +1,10 @@
 // The dialog and menu templates and the icons of the program's resource
 // script, as rcgen embeds them. Texts are NUL-terminated code page 1257;
 // coordinates are dialog units; styles are Win32 style bits.
+//
+// These mirror the types rcgen parses into (resource_script.h) on purpose:
+// those own their texts and lists while rcgen runs, these are constants in
+// the program, written out by embedded_source.cpp.
 #ifndef OMBRIX_PLATFORM_RCGEN_EMBEDDED_RESOURCES_H
 #define OMBRIX_PLATFORM_RCGEN_EMBEDDED_RESOURCES_H
 
