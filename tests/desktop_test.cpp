@@ -34,7 +34,6 @@
 #include "app/handles.h"
 #include "app/resource.h"
 #include "app/show_help.h"
-#include "platform/qt/application.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/libraries.h"
 #include "platform/qt/own_caption.h"
@@ -152,11 +151,7 @@ class DesktopTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() {
-    AppInstance = ProgramModule();
-    QVERIFY(LoadLibraryA("RICHED32.DLL") != nullptr);
-    PrepareApplication();
-  }
+  void initTestCase() { QVERIFY(StartAsTheProgramDoes()); }
 
   void f10AndAltGiveTheKeyboardToTheMenuBar_data() {
     QTest::addColumn<int>("key");

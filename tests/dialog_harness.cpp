@@ -8,6 +8,8 @@
 #include "app/handles.h"
 #include "app/main_dialog.h"
 #include "app/resource.h"
+#include "platform/qt/application.h"
+#include "platform/qt/libraries.h"
 #include "tables/buffers.h"
 #include "tests/support.h"
 
@@ -110,3 +112,10 @@ const Closer kClosers[6] = {
        QTest::keyClick(Widget(dialog, IDCANCEL), Qt::Key_Return);
      }},
 };
+
+bool StartAsTheProgramDoes() {
+  AppInstance = ProgramModule();
+  if (LoadLibraryA("RICHED32.DLL") == nullptr) return false;
+  PrepareApplication();
+  return true;
+}

@@ -27,6 +27,11 @@ constexpr INT_PTR kAbandoned = 99;
 extern QList<int> Commands;
 constexpr int kTrackEnd = -1;
 
+// What a window test does first, as the program's start does: stores the
+// module, loads the rich-edit library and prepares the application (its
+// Estonian texts among them). False when the library cannot be loaded.
+bool StartAsTheProgramDoes();
+
 // Runs the main dialog and, inside its modal loop, the steps. Unless the
 // steps close the dialog themselves, it is ended afterwards with kAbandoned.
 // Returns what DialogBoxParamA returned.

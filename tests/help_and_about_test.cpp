@@ -18,7 +18,6 @@
 #include "app/main_dialog.h"
 #include "app/resource.h"
 #include "app/show_help.h"
-#include "platform/qt/application.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/help_files.h"
 #include "platform/qt/libraries.h"
@@ -74,11 +73,7 @@ class HelpAndAboutTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() {
-    AppInstance = ProgramModule();
-    QVERIFY(LoadLibraryA("RICHED32.DLL") != nullptr);
-    PrepareApplication();
-  }
+  void initTestCase() { QVERIFY(StartAsTheProgramDoes()); }
 
   void helpOpensBesideTheDialogAndClosesWithIt_data() {
     QTest::addColumn<int>("closer");

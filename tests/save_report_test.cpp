@@ -30,7 +30,6 @@
 
 #include "app/handles.h"
 #include "app/resource.h"
-#include "platform/qt/application.h"
 #include "platform/qt/libraries.h"
 #include "tables/buffers.h"
 #include "tests/dialog_harness.h"
@@ -114,11 +113,7 @@ class SaveReportTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() {
-    AppInstance = ProgramModule();
-    QVERIFY(LoadLibraryA("RICHED32.DLL") != nullptr);
-    PrepareApplication();
-  }
+  void initTestCase() { QVERIFY(StartAsTheProgramDoes()); }
 
   void savesWhatTheViewHolds_data() {
     QTest::addColumn<Prepare>("prepare");

@@ -169,8 +169,3 @@ add_test(NAME wayland_tests
           bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/wayland_test.sh $<TARGET_FILE:ombrix>
           ${OMBRIX_DESKTOP_ID})
 set_tests_properties(accessibility_tests wayland_tests PROPERTIES ENVIRONMENT "${OMBRIX_TEST_HOME}")
-# One of these at a time: beside another of them, a session's X server now
-# and then stopped answering its own programs.
-set_tests_properties(desktop_tests desktop_tests_1.5x desktop_tests_2x desktop_tests_x11
-  desktop_tests_openbox desktop_tests_wayland accessibility_tests wayland_tests PROPERTIES
-  RESOURCE_LOCK desktop_session)

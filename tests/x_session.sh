@@ -21,7 +21,9 @@ cleanup() {
 }
 trap cleanup EXIT
 mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# -noreset: by default the server resets when its last client leaves, and
+# refuses connections meanwhile; the display check below is such a client.
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 server=$!
 read -r number <"$work/display"
 export DISPLAY=:$number
