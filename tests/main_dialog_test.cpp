@@ -138,6 +138,144 @@ class MainDialogTest : public QObject {
     });
   }
 
+  // Every key that breaks a line, with every modifier, and every break
+  // pasted: in the report view (ES_WANTRETURN) one line break, read back as
+  // CR LF, and never a command; in the date input the default button's
+  // command, the text as it was.
+  void everyEnterAndBreakReadsBackAsCrLf_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<int>("key");  // 0: the text is pasted
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text");
+    const Qt::KeyboardModifiers modifiers[] = {
+        Qt::NoModifier,
+        Qt::ShiftModifier,
+        Qt::ControlModifier,
+        Qt::AltModifier,
+        Qt::MetaModifier,
+        Qt::ControlModifier | Qt::ShiftModifier,
+        Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier};
+    for (int id : {IDC_REPORT_VIEW, IDC_BIRTH_DATE_INPUT}) {
+      for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        for (Qt::KeyboardModifiers held : modifiers) {
+          if (key == Qt::Key_Enter) held |= Qt::KeypadModifier;
+          QTest::addRow("%d: key %x, modifiers %x", id, key, held.toInt())
+              << id << int(key) << static_cast<int>(held.toInt()) << QStringLiteral("\r");
+        }
+      }
+    }
+    QTest::newRow("typed line separator")
+        << int(IDC_REPORT_VIEW) << int(Qt::Key_unknown) << 0 << QStringLiteral("\u2028");
+    QTest::newRow("typed paragraph separator")
+        << int(IDC_REPORT_VIEW) << int(Qt::Key_unknown) << 0 << QStringLiteral("\u2029");
+    for (const char* pasted : {"\r", "\n", "\r\n", "\u2028", "\u2029"}) {
+      QTest::addRow("pasted %s", QByteArray(pasted).toPercentEncoding().constData())
+          << int(IDC_REPORT_VIEW) << 0 << 0 << QString::fromUtf8(pasted);
+    }
+  }
+
+  void everyEnterAndBreakReadsBackAsCrLf() {
+    QFETCH(int, id);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+    const QByteArray held = id == IDC_REPORT_VIEW ? "ab" : "27.10.1980";
+    WindowWatcher<QDialog> boxes{OpenMessageBox, [](QDialog* box) { box->reject(); }};
+    RunMainDialog([&](HWND dialog) {
+      SetDlgItemTextA(dialog, id, held.constData());
+      QWidget* control = Widget(dialog, id);
+      control->setFocus();
+      SendDlgItemMessageA(dialog, id, EM_SETSEL, 1, 1);
+      if (key == 0) {
+        QApplication::clipboard()->setText(text);
+        Choose(dialog, IDM_PASTE);
+      } else {
+        QTest::sendKeyEvent(QTest::Click, control, Qt::Key(key), text,
+                            Qt::KeyboardModifiers::fromInt(modifiers));
+      }
+      if (id == IDC_REPORT_VIEW) {
+        QCOMPARE(ItemText(dialog, id), QByteArray("a\r\nb"));
+        QCOMPARE(ReportView(dialog)->document()->blockCount(), 2);
+        QCOMPARE(Commands, key == 0 ? QList<int>{IDM_PASTE} : QList<int>{});
+      } else {
+        QCOMPARE(ItemText(dialog, id), held);
+        QCOMPARE(Commands, QList<int>{IDOK});
+        QCOMPARE(ItemText(dialog, IDC_REPORT_VIEW), ComposedReport(held));
+      }
+    });
+    QCOMPARE(boxes.Seen(), 0);
+  }
+
+  // ES_NOHIDESEL: F10 or Alt (a trip to the menu bar) keeps a text
+  // control's selection, so that the "Tekst" menu's Copy, Cut and Delete
+  // act on it.
+  void aTripToTheMenuBarKeepsTheSelection_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<int>("key");
+    for (int id : {IDC_BIRTH_DATE_INPUT, IDC_REPORT_VIEW}) {
+      QTest::addRow("F10 in %d", id) << id << int(Qt::Key_F10);
+      QTest::addRow("Alt in %d", id) << id << int(Qt::Key_Alt);
+    }
+  }
+
+  void aTripToTheMenuBarKeepsTheSelection() {
+    QFETCH(int, id);
+    QFETCH(int, key);
+    struct Item {
+      int command;
+      QByteArray after;
+    } const items[] = {
+        {IDM_COPY, "27. Oktoober 1980"}, {IDM_CUT, "27.  1980"}, {IDM_DELETE, "27.  1980"}};
+    RunMainDialog([&](HWND dialog) {
+      QWidget* control = Widget(dialog, id);
+      QMenuBar* bar = dialog->widget->findChild<QMenuBar*>();
+      QApplication::clipboard()->clear();
+      for (const Item& item : items) {
+        SetDlgItemTextA(dialog, id, "27. Oktoober 1980");
+        control->setFocus();
+        SendDlgItemMessageA(dialog, id, EM_SETSEL, 4, 12);  // "Oktoober"
+        QTest::keyClick(control, Qt::Key(key));
+        QTRY_COMPARE(QApplication::focusWidget(), bar);
+        QTest::keyClick(bar, Qt::Key(key));
+        QTRY_COMPARE(QApplication::focusWidget(), control);
+        Choose(dialog, item.command);
+        QCOMPARE(ItemText(dialog, id), item.after);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Oktoober"));
+      }
+    });
+  }
+
+  // An accent typed as a key of its own joins the letter before it where
+  // the code page has the pair, as a pasted one does; elsewhere it is "?".
+  void aTypedAccentJoinsItsLetter_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    for (int id : {IDC_REPORT_VIEW, IDC_BIRTH_DATE_INPUT}) {
+      QTest::addRow("o and tilde in %d", id) << id << "o" << QStringLiteral("õ");
+      QTest::addRow("S and caron in %d", id) << id << "S" << QStringLiteral("Š");
+      QTest::addRow("x and tilde in %d", id) << id << "x" << QStringLiteral("x?");
+      QTest::addRow("at the start of %d", id) << id << "" << QStringLiteral("?");
+    }
+  }
+
+  void aTypedAccentJoinsItsLetter() {
+    QFETCH(int, id);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QChar accent = before == "S" ? QChar(0x030C) : QChar(0x0303);
+    RunMainDialog([&](HWND dialog) {
+      SetDlgItemTextA(dialog, id, "");
+      QWidget* control = Widget(dialog, id);
+      control->setFocus();
+      for (QChar typed : before + accent) {
+        QTest::sendKeyEvent(QTest::Click, control, Qt::Key_unknown, QString(typed), Qt::NoModifier);
+      }
+      QCOMPARE(ItemText(dialog, id),
+               QByteArray::fromStdString(CodePageFromUtf8(after.toStdString())));
+    });
+  }
+
   void rejectedDateShowsTheErrorBoxOnceAndKeepsTheView() {
     char expectedCaption[kDateTextSize];
     ComposeDateError(expectedCaption, sizeof expectedCaption);

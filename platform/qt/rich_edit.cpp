@@ -3,7 +3,9 @@
 // As the ANSI rich-edit control of Windows, each holds only text that the
 // program's code page carries: whatever enters (typed, pasted, dropped, set),
 // a character the code page lacks turns into "?" as it enters, so the window
-// shows what saving writes, and a NUL never enters.
+// shows what saving writes, and a NUL never enters. Every line or paragraph
+// break that enters the multi-line editor is one paragraph break, which reads
+// back as CR LF.
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -134,6 +136,11 @@ class LineEdit : public TextControl<QLineEdit> {
         }
         return 0;
       }
+      case EM_GETMODIFY:
+        return isModified();
+      case EM_SETMODIFY:
+        setModified(wParam != 0);
+        return 0;
       default:
         return 0;
     }
@@ -142,6 +149,16 @@ class LineEdit : public TextControl<QLineEdit> {
  protected:
   void keyPressEvent(QKeyEvent* event) override {
     if (!OpenedEditMenu(event)) QLineEdit::keyPressEvent(event);
+  }
+  // Qt's line edit drops its selection when the focus leaves it, also for
+  // the menu bar, whose edit commands would then find nothing to act on;
+  // with ES_NOHIDESEL the selection stays, its direction too.
+  void focusOutEvent(QFocusEvent* event) override {
+    int cursor = cursorPosition();
+    int anchor = cursor == selectionStart() ? selectionEnd() : selectionStart();
+    bool selected = hasSelectedText();
+    QLineEdit::focusOutEvent(event);
+    if (selected && (windowStyle & ES_NOHIDESEL)) setSelection(anchor, cursor - anchor);
   }
 };
 
@@ -190,6 +207,11 @@ class TextEditor : public TextControl<QPlainTextEdit> {
         setTextCursor(cursor);
         return 0;
       }
+      case EM_GETMODIFY:
+        return document()->isModified();
+      case EM_SETMODIFY:
+        document()->setModified(wParam != 0);
+        return 0;
       default:
         return 0;
     }
@@ -197,11 +219,29 @@ class TextEditor : public TextControl<QPlainTextEdit> {
 
  protected:
   // Without ES_WANTRETURN, Enter belongs to the dialog's default button.
+  // With it, Enter with any modifier, and a typed line or paragraph
+  // separator, breaks the paragraph as plain Enter does: Qt would make
+  // Shift+Enter a line separator, which the code page lacks, and leave
+  // Ctrl+Enter to the default button, which would rebuild the report over
+  // the edits.
   void keyPressEvent(QKeyEvent* event) override {
     if (OpenedEditMenu(event)) return;
-    bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                 event->text() == QChar(QChar::LineSeparator) ||
+                 event->text() == QChar(QChar::ParagraphSeparator);
     if (enter && !(windowStyle & ES_WANTRETURN)) {
       event->ignore();
+      return;
+    }
+    if (enter) {
+      QKeyEvent plain(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"),
+                      event->isAutoRepeat());
+      QPlainTextEdit::keyPressEvent(&plain);
+      event->accept();
+      return;
+    }
+    if (JoinedAccent(event->text())) {
+      event->accept();
       return;
     }
     QString limited = LimitedToCodePage(event->text());
@@ -216,16 +256,35 @@ class TextEditor : public TextControl<QPlainTextEdit> {
   }
   void inputMethodEvent(QInputMethodEvent* event) override {
     QInputMethodEvent composed(event->preeditString(), event->attributes());
-    composed.setCommitString(LimitedToCodePage(event->commitString()), event->replacementStart(),
-                             event->replacementLength());
+    composed.setCommitString(LimitedToCodePage(WithLfLineEnds(event->commitString())),
+                             event->replacementStart(), event->replacementLength());
     QPlainTextEdit::inputMethodEvent(&composed);
   }
   // Pasting, dropping and the middle button's selection all come here.
   void insertFromMimeData(const QMimeData* source) override {
     if (!source->hasText()) return;
     QMimeData limited;
-    limited.setText(LimitedToCodePage(source->text()));
+    limited.setText(LimitedToCodePage(WithLfLineEnds(source->text())));
     QPlainTextEdit::insertFromMimeData(&limited);
+  }
+
+ private:
+  // An accent typed by itself joins the letter before the cursor where the
+  // code page has the pair ("o", then a combining tilde: "õ"), as it does
+  // when pasted; true when it did.
+  bool JoinedAccent(const QString& typed) {
+    QTextCursor cursor = textCursor();
+    if (typed.isEmpty() || !typed.front().isMark() || cursor.hasSelection() ||
+        cursor.atBlockStart()) {
+      return false;
+    }
+    cursor.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
+    QString letter = cursor.selectedText();
+    QString joined = LimitedToCodePage(letter + typed);
+    if (joined == letter + LimitedToCodePage(typed)) return false;
+    cursor.insertText(joined);
+    setTextCursor(cursor);
+    return true;
   }
 };
 

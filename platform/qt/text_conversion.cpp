@@ -61,6 +61,8 @@ QString WithLfLineEnds(const QString& text) {
   QString lf = text;
   lf.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   lf.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  lf.replace(QChar::LineSeparator, QLatin1Char('\n'));
+  lf.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
   return lf;
 }
 

@@ -18,7 +18,8 @@ std::string ToCodePage(const QString& text);
 // lacks as "?", every NUL left out.
 QString LimitedToCodePage(const QString& text);
 
-// Every CR LF, and every CR alone, becomes LF.
+// Every line break becomes LF: CR LF, CR alone, and the line and paragraph
+// separators (U+2028, U+2029), which the code page lacks.
 QString WithLfLineEnds(const QString& text);
 
 // Every LF becomes CR LF.
