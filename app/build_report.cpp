@@ -14,4 +14,5 @@ void BuildReport() {
   if (ParseBirthDate(&date.day, &date.month, &date.year) != 0) return;
   ComposeReport(date);
   SetDlgItemTextA(MainDialog, IDC_REPORT_VIEW, ReportText);
+  SendDlgItemMessageA(MainDialog, IDC_REPORT_VIEW, EM_SETMODIFY, FALSE, 0);
 }

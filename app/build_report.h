@@ -6,7 +6,8 @@
 #define OMBRIX_APP_BUILD_REPORT_H
 
 // Parses the date and, when it is one, composes its report and makes it the
-// text of the report view; a rejected date leaves the view as it was.
+// text of the report view, which then counts as unchanged (EM_SETMODIFY); a
+// rejected date leaves the view as it was.
 void BuildReport();
 
 #endif

@@ -16,6 +16,8 @@ namespace {
 
 constexpr int kHelpPopup = 2;  // "Appi !?" on the menu bar
 constexpr UINT kSimpleBeep = 0xFFFFFFFF;
+constexpr char kCloseQuestion[] = "Kas salvestada muudatused enne sulgemist?";
+constexpr char kCloseCaption[] = "Ombrix";
 
 // The buttons that keep their distance from the right edge, in the order
 // their positions are kept.
@@ -97,7 +99,21 @@ BOOL OnInitDialog(HWND dialog) {
 
   LoadTextTable(ReportText, kTextBufferSize, kIntroductionTableId);
   SetDlgItemTextA(dialog, IDC_REPORT_VIEW, ReportText);
+  SendDlgItemMessageA(dialog, IDC_REPORT_VIEW, EM_SETMODIFY, FALSE, 0);
   return TRUE;
+}
+
+// Ends the dialog, but where the user has changed the report view since it
+// was last built or saved, only after asking whether to save the edits:
+// "Jah" saves and closes once the file holds the text, "Ei" closes without
+// saving, "Loobu" (or a save that was cancelled or failed) stays.
+void CloseDialog(HWND dialog) {
+  if (SendDlgItemMessageA(dialog, IDC_REPORT_VIEW, EM_GETMODIFY, 0, 0) != 0) {
+    int answer =
+        MessageBoxA(dialog, kCloseQuestion, kCloseCaption, MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer == IDCANCEL || (answer == IDYES && !SaveReport())) return;
+  }
+  EndDialog(dialog, 1);
 }
 
 // Moves the right-hand buttons with the right edge, stretches the report view
@@ -140,7 +156,7 @@ BOOL OnCommand(HWND dialog, WPARAM wParam) {
       return TRUE;
     case IDCANCEL:
     case IDM_CLOSE:
-      EndDialog(dialog, 1);
+      CloseDialog(dialog);
       return TRUE;
     case IDC_HELP_BUTTON:
     case IDM_HELP:
@@ -196,7 +212,7 @@ INT_PTR CALLBACK MainDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM l
     case WM_RBUTTONUP:
       return OnRightButtonUp(hDlg, lParam);
     case WM_CLOSE:
-      EndDialog(hDlg, 1);
+      CloseDialog(hDlg);
       return TRUE;
     case WM_DESTROY:
       // Tells the help viewer that the program no longer needs it.

@@ -82,7 +82,7 @@ void ShowSaveError(const char* path) {
 
 }  // namespace
 
-void SaveReport() {
+bool SaveReport() {
   char fileName[kFileNameSize];
   lstrcpyA(fileName, "");
   OPENFILENAMEA request = {};
@@ -96,12 +96,15 @@ void SaveReport() {
   request.lpstrTitle = kTitle;
   request.Flags = kSaveFlags;
   request.lpstrDefExt = kDefaultExtension;
-  if (!GetSaveFileNameA(&request)) return;
+  if (!GetSaveFileNameA(&request)) return false;
 
   std::unique_ptr<char[]> large;
   DWORD length = 0;
   const char* text = ReadReportView(&large, &length);
   if (text == nullptr || !ReplaceFileContents(fileName, text, length)) {
     ShowSaveError(fileName);
+    return false;
   }
+  SendDlgItemMessageA(MainDialog, IDC_REPORT_VIEW, EM_SETMODIFY, FALSE, 0);
+  return true;
 }

@@ -6,7 +6,8 @@
 // in code page 1257 with CR LF line ends, nothing before or after it. An
 // existing file is replaced only once the new one is completely written, so
 // a failed write leaves it as it was; a file that cannot be written is
-// reported in a message box. Cancelling writes nothing.
-void SaveReport();
+// reported in a message box. Cancelling writes nothing. True when the file
+// now holds the text, which then counts as unchanged (EM_SETMODIFY).
+bool SaveReport();
 
 #endif

@@ -95,7 +95,7 @@ void ClickLikeAPerson(QWidget* widget) {
   QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(4, 4));
 }
 
-const Closer kClosers[6] = {
+const Closer kClosers[7] = {
     {"close box", [](HWND dialog) { dialog->widget->close(); }},
     {"Escape", [](HWND dialog) { QTest::keyClick(Widget(dialog, IDOK), Qt::Key_Escape); }},
     {"Escape in the report view",
@@ -110,6 +110,12 @@ const Closer kClosers[6] = {
      [](HWND dialog) {
        Widget(dialog, IDCANCEL)->setFocus();
        QTest::keyClick(Widget(dialog, IDCANCEL), Qt::Key_Return);
+     }},
+    {"Tab and Enter from the opening focus",
+     [](HWND dialog) {
+       Widget(dialog, IDOK)->setFocus();
+       QTest::keyClick(Widget(dialog, IDOK), Qt::Key_Tab);
+       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
      }},
 };
 

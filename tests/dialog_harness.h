@@ -67,7 +67,7 @@ struct Closer {
   const char* name;
   void (*close)(HWND dialog);
 };
-extern const Closer kClosers[6];
+extern const Closer kClosers[7];
 
 // While it lives, looks for a window of the kind every few milliseconds and
 // calls act on each one it finds; counts them.

@@ -134,6 +134,15 @@ class SaveReportTest : public QObject {
       QTest::keyClicks(ReportView(dialog), QStringLiteral("MINU MÄRKUS"));  // keyClicks: no ä
       QTest::keyClick(ReportView(dialog), Qt::Key_Return);
     };
+    // Shift+Enter, Ctrl+Enter and a pasted line separator: three line breaks.
+    Prepare breaks = [](HWND dialog) {
+      ReportView(dialog)->setFocus();
+      ReportView(dialog)->moveCursor(QTextCursor::Start);
+      QTest::keyClick(ReportView(dialog), Qt::Key_Return, Qt::ShiftModifier);
+      QTest::keyClick(ReportView(dialog), Qt::Key_Return, Qt::ControlModifier);
+      QApplication::clipboard()->setText(QString(QChar::LineSeparator));
+      Choose(dialog, IDM_PASTE);
+    };
     Prepare empty = [](HWND dialog) {
       ReportView(dialog)->setFocus();
       Choose(dialog, IDM_SELECT_ALL);
@@ -183,6 +192,10 @@ class SaveReportTest : public QObject {
     QTest::newRow("the user's edit")
         << edit << false << "Õhtune märkus"
         << "Õhtune märkus.txt" << CodePage(QStringLiteral("MINU MÄRKUS\r\n")) + Table(8000);
+    QTest::newRow("Shift+Enter, Ctrl+Enter and a pasted line separator")
+        << breaks << false << "read"
+        << "read.txt"
+        << "\r\n\r\n\r\n" + Table(8000);
     QTest::newRow("an empty view gives 0 bytes") << empty << true << "tühi"
                                                  << "tühi.txt" << QByteArray();
     QTest::newRow("NUL and letters outside the code page pasted: gone and ?")
@@ -470,6 +483,147 @@ class SaveReportTest : public QObject {
                           .arg(base.path()));
     QCOMPARE(FileBytes(path), old);
     QCOMPARE(FolderEntries(folder), QStringList{"vana.txt"});
+  }
+
+  // Closing after the report view was edited asks whether to save the
+  // edits: "Jah" saves and closes once the file holds them, "Ei" closes,
+  // "Loobu" and a cancelled save stay. Without edits since the report was
+  // built or saved, every way of closing closes at once.
+  void closingAfterEditsAsksFirst_data() {
+    QTest::addColumn<int>("way");
+    QTest::addColumn<int>("before");  // 0 nothing, 1 an edit, 2 then a report, 3 then a save
+    QTest::addColumn<int>("answer");  // the button pressed, or 0 for the save cancelled
+    QTest::addColumn<bool>("closes");
+    for (int way = 0; way < static_cast<int>(std::size(kClosers)); ++way) {
+      const char* name = kClosers[way].name;
+      QTest::addRow("%s, no edit", name) << way << 0 << 0 << true;
+      QTest::addRow("%s, edit: Jah", name) << way << 1 << int(IDYES) << true;
+      QTest::addRow("%s, edit: Jah, save cancelled", name) << way << 1 << 0 << false;
+      QTest::addRow("%s, edit: Ei", name) << way << 1 << int(IDNO) << true;
+      QTest::addRow("%s, edit: Loobu", name) << way << 1 << int(IDCANCEL) << false;
+    }
+    QTest::newRow("edit, then a report") << 0 << 2 << 0 << true;
+    QTest::newRow("edit, then a save") << 0 << 3 << 0 << true;
+  }
+
+  void closingAfterEditsAsksFirst() {
+    QFETCH(int, way);
+    QFETCH(int, before);
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+    const bool asked = before == 1;
+    QTemporaryDir folder;
+    const QString path = folder.filePath("muudetud.txt");
+    const QByteArray edited = "MINU MARKUS" + Table(8000);
+    bool cancelSave = before == 1 && answer == 0;
+    WindowWatcher<QFileDialog> saveDialogs{OpenSaveDialog, [&](QFileDialog* dialog) {
+                                             if (cancelSave) {
+                                               QTest::keyClick(NameField(dialog), Qt::Key_Escape);
+                                             } else {
+                                               EnterName(dialog, path);
+                                             }
+                                           }};
+    QString caption, text;
+    QStringList buttons;
+    bool questionIcon = false;
+    WindowWatcher<QDialog> questions{
+        OpenErrorBox, [&](QDialog* box) {
+          caption = box->windowTitle();
+          for (QLabel* label : box->findChildren<QLabel*>()) {
+            text += label->text();
+            questionIcon = questionIcon || !label->pixmap().isNull();
+          }
+          QPushButton* pressed = nullptr;
+          for (QPushButton* b : box->findChildren<QPushButton*>()) {
+            buttons << b->text();
+            const char* wanted = answer == IDNO ? "&Ei" : answer == IDCANCEL ? "Loobu" : "&Jah";
+            if (b->text() == QLatin1String(wanted)) pressed = b;
+          }
+          QTest::mouseClick(pressed, Qt::LeftButton);
+        }};
+    INT_PTR result = RunMainDialog(
+        [&](HWND dialog) {
+          if (before >= 1) {
+            ReportView(dialog)->setFocus();
+            ReportView(dialog)->moveCursor(QTextCursor::Start);
+            QTest::keyClicks(ReportView(dialog), QStringLiteral("MINU MARKUS"));
+          }
+          if (before == 2) {
+            DateInput(dialog)->setFocus();
+            QTest::keyClick(DateInput(dialog), Qt::Key_Return);
+          }
+          if (before == 3) Choose(dialog, IDM_SAVE);
+          kClosers[way].close(dialog);
+          QCoreApplication::processEvents();  // a menu's command comes once it has closed
+          if (!closes) {
+            QVERIFY(dialog->widget->isVisible());
+            QCOMPARE(ItemText(dialog, IDC_REPORT_VIEW), edited);
+          }
+        },
+        closes);
+    QCOMPARE(result, closes ? 1 : kAbandoned);
+    QCOMPARE(questions.Seen(), asked ? 1 : 0);
+    if (asked) {
+      QCOMPARE(caption, QStringLiteral("Ombrix"));
+      QCOMPARE(text, QStringLiteral("Kas salvestada muudatused enne sulgemist?"));
+      QCOMPARE(buttons, QStringList({"&Jah", "&Ei", "Loobu"}));
+      QVERIFY(questionIcon);
+    }
+    bool saved = before == 3 || (asked && answer == IDYES);
+    QCOMPARE(saveDialogs.Seen(), saved || cancelSave ? 1 : 0);
+    QCOMPARE(FileBytes(path), saved ? edited : QByteArray("(no file)"));
+  }
+
+  // However the question before replacing a file is answered, with the
+  // mouse or the keyboard, the dialog's control that had the keyboard focus
+  // has it again.
+  void theFocusComesBackAfterTheOverwriteQuestion_data() {
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<bool>("keyboard");
+    QTest::newRow("Jah, clicked") << true << false;
+    QTest::newRow("Alt+J") << true << true;
+    QTest::newRow("Ei, clicked") << false << false;
+    QTest::newRow("Alt+E") << false << true;
+  }
+
+  void theFocusComesBackAfterTheOverwriteQuestion() {
+    QFETCH(bool, replace);
+    QFETCH(bool, keyboard);
+    QTemporaryDir folder;
+    QString path = folder.filePath("vana.txt");
+    WriteBytes(path, "vana");
+    int visits = 0;
+    WindowWatcher<QFileDialog> saveDialogs{OpenSaveDialog, [&](QFileDialog* dialog) {
+                                             if (visits++ == 0) {
+                                               EnterName(dialog, path);
+                                             } else {
+                                               QTest::keyClick(NameField(dialog), Qt::Key_Escape);
+                                             }
+                                           }};
+    QList<QMessageBox*> answered;
+    WindowWatcher<QMessageBox> questions{
+        OpenQuestion, [&](QMessageBox* box) {
+          if (answered.contains(box)) return;  // a mnemonic clicks after a moment
+          answered << box;
+          if (keyboard) {
+            box->activateWindow();
+            QTRY_VERIFY(box->isActiveWindow());
+            QTest::keyClick(box, replace ? Qt::Key_J : Qt::Key_E, Qt::AltModifier);
+          } else {
+            QTest::mouseClick(box->button(replace ? QMessageBox::Yes : QMessageBox::No),
+                              Qt::LeftButton);
+          }
+        }};
+    RunMainDialog([&](HWND dialog) {
+      ReportView(dialog)->setFocus();
+      Choose(dialog, IDM_SAVE);
+      QTRY_COMPARE(QApplication::activeWindow(), dialog->widget);
+      QTRY_COMPARE(QApplication::focusWidget(), ReportView(dialog));
+      QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("x"));
+      QVERIFY(ItemText(dialog, IDC_REPORT_VIEW).startsWith('x'));
+    });
+    QCOMPARE(answered.size(), 1);
+    QCOMPARE(FileBytes(path), replace ? Table(8000) : QByteArray("vana"));
   }
 
   void namesThatCannotBeSavedAreRefusedInTheDialog_data() {

@@ -132,13 +132,17 @@ typedef struct tagOFNA {
 #define WM_CLEAR 0x0303
 #define WM_UNDO 0x0304
 
-// Edit control message and notification.
+// Edit control messages and notification.
 #define EM_SETSEL 0x00B1
+#define EM_GETMODIFY 0x00B8
+#define EM_SETMODIFY 0x00B9
 #define EN_SETFOCUS 0x0100
 
 // Dialog box command identifiers.
 #define IDOK 1
 #define IDCANCEL 2
+#define IDYES 6
+#define IDNO 7
 
 // Window styles.
 #define WS_OVERLAPPED 0x00000000L
@@ -197,6 +201,8 @@ typedef struct tagOFNA {
 
 // MessageBoxA and MessageBeep.
 #define MB_OK 0x00000000L
+#define MB_YESNOCANCEL 0x00000003L
+#define MB_ICONQUESTION 0x00000020L
 
 // WinHelpA commands.
 #define HELP_QUIT 0x0002L

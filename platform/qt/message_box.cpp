@@ -1,22 +1,49 @@
-// Message boxes (the text, an OK button, no icon) and the simple beep.
+// Message boxes (the text, the buttons of MB_OK or MB_YESNOCANCEL, and the
+// icon of MB_ICONQUESTION) and the simple beep.
 #include <QApplication>
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "platform/qt/bell.h"
 #include "platform/qt/layer_text.h"
+#include "platform/qt/modal_focus.h"
 #include "platform/qt/text_conversion.h"
 #include "platform/qt/window.h"
 
+namespace {
+
+constexpr UINT kButtonsMask = 0x0000000F;  // MB_TYPEMASK
+constexpr UINT kIconMask = 0x000000F0;     // MB_ICONMASK
+
+struct Button {
+  int id;
+  QString caption;
+};
+
+// Its buttons in Win32's order, the first the default; Yes, No and Cancel as
+// Qt's own boxes name them, so in Estonian "Jah", "Ei" and "Loobu".
+QList<Button> ButtonsOf(UINT type) {
+  if ((type & kButtonsMask) == MB_YESNOCANCEL) {
+    return {{IDYES, QCoreApplication::translate("QPlatformTheme", "&Yes")},
+            {IDNO, QCoreApplication::translate("QPlatformTheme", "&No")},
+            {IDCANCEL, QCoreApplication::translate("QPlatformTheme", "Cancel")}};
+  }
+  return {{IDOK, LayerText("OK")}};
+}
+
+}  // namespace
+
 // Lines break where the text breaks them; only a line wider than three
-// quarters of the screen wraps. Only the OK button exists, so closing the box
-// in any way (Enter, Escape, the close box) gives IDOK, as on Win32; without
-// a caption the box is titled "Error", as Win32 titles it, in the user's
-// language.
-int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT) {
+// quarters of the screen wraps. Escape and the close box give IDCANCEL where
+// the box has a Cancel button, else IDOK, as on Win32; without a caption the
+// box is titled "Error", as Win32 titles it, in the user's language. Returns
+// the id of the button chosen.
+int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
   constexpr int kMaxWidthPercent = 75;
   HWND__* owner = LiveWindow(hWnd);
   QDialog box(owner ? owner->widget->window() : nullptr, Qt::Dialog | Qt::CustomizeWindowHint |
@@ -30,16 +57,37 @@ int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT) {
     text->setWordWrap(true);
     text->setFixedWidth(maxWidth);
   }
-  auto* ok = new QPushButton(LayerText("OK"), &box);
-  ok->setDefault(true);
-  QObject::connect(ok, &QPushButton::clicked, &box, &QDialog::accept);
+  auto* message = new QHBoxLayout;
+  if ((uType & kIconMask) == MB_ICONQUESTION) {
+    auto* icon = new QLabel(&box);
+    int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+    icon->setPixmap(box.style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(size));
+    message->addWidget(icon, 0, Qt::AlignTop);
+  }
+  message->addWidget(text);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  QList<Button> choices = ButtonsOf(uType);
+  int escape = IDOK;
+  for (const Button& choice : choices) {
+    auto* button = new QPushButton(choice.caption, &box);
+    button->setDefault(choice.id == choices.first().id);
+    QObject::connect(button, &QPushButton::clicked, &box, [&box, id = choice.id] { box.done(id); });
+    buttons->addWidget(button);
+    if (choice.id == IDCANCEL) escape = IDCANCEL;
+  }
+  buttons->addStretch();
   auto* layout = new QVBoxLayout(&box);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  layout->addWidget(text);
+  layout->addLayout(message);
   layout->addSpacing(text->fontMetrics().height());
-  layout->addWidget(ok, 0, Qt::AlignHCenter);
-  box.exec();
-  return IDOK;
+  layout->addLayout(buttons);
+  int answer;
+  {
+    ModalFocus focus(owner ? owner->widget : nullptr);
+    answer = box.exec();
+  }
+  return answer == QDialog::Rejected ? escape : answer;
 }
 
 BOOL WINAPI MessageBeep(UINT) {

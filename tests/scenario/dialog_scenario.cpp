@@ -4,8 +4,9 @@
 // report view back as the program reads it (GetDlgItemTextA) and compares it
 // byte for byte with the report composed for the same date, saves it through
 // the save dialog, answers the date error box, tabs round the controls,
-// copies each text control's text to the clipboard, resizes the dialog, and
-// closes it. The program's result must be 1. Prints one line per check;
+// copies each text control's text to the clipboard, resizes the dialog,
+// edits the report view and closes it, which then asks first. The program's
+// result must be 1. Prints one line per check;
 // exits with 0 when all passed.
 #include <windows.h>
 
@@ -45,6 +46,8 @@ struct AnsweredBox {
   std::string text;
 };
 AnsweredBox ErrorBox;
+// The button that answers the next message box.
+int Answer = IDOK;
 
 // While not empty, the save dialog is answered with this path.
 std::string SavePath;
@@ -202,6 +205,40 @@ void CheckRejectedDate() {
   CheckSame(ItemText(IDC_REPORT_VIEW), before, "a rejected date leaves the report view");
 }
 
+bool ReportViewChanged() {
+  return SendDlgItemMessageA(MainDialog, IDC_REPORT_VIEW, EM_GETMODIFY, 0, 0) != 0;
+}
+
+// The report view counts as changed from a typed key until a report is
+// built or the text is saved; closing with changes asks first, and
+// "Loobu" stays. The final close then answers "Ei".
+void CheckCloseAsks() {
+  std::string path = (std::filesystem::temp_directory_path() / "ombrix-scenario.txt").string();
+  ClickInto(MainDialog, IDC_REPORT_VIEW);
+  PressKey(MainDialog, 'X');
+  Check(ReportViewChanged(), "a typed key changes the report view");
+  SavePath = path;
+  PressButton(MainDialog, IDC_SAVE_BUTTON);
+  SavePath.clear();
+  Check(!ReportViewChanged(), "after saving, the report view counts as unchanged");
+  std::error_code ignored;
+  std::filesystem::remove(path, ignored);
+  PressKey(MainDialog, 'X');
+  SetDlgItemTextA(MainDialog, IDC_BIRTH_DATE_INPUT, kReportDate);
+  PressButton(MainDialog, IDOK);
+  Check(!ReportViewChanged(), "after a report, the report view counts as unchanged");
+  PressKey(MainDialog, 'X');
+  ErrorBox = {};
+  Answer = IDCANCEL;
+  PressCloseBox(MainDialog);
+  Check(ErrorBox.count == 1,
+        "closing after an edit asks first (" + std::to_string(ErrorBox.count) + " boxes seen)");
+  CheckSame(ErrorBox.caption, "Ombrix", "the question's caption");
+  CheckSame(ErrorBox.text, "Kas salvestada muudatused enne sulgemist?", "the question");
+  Check(IsWindowVisible(MainDialog) != 0, "\"Loobu\" stays in the program");
+  Answer = IDNO;
+}
+
 // Tab goes round the tab stops in template order, twice, and leaves the
 // texts as they were.
 void CheckTabOrder() {
@@ -298,14 +335,15 @@ void Act() {
   CheckTabOrder();
   CheckCopy();
   CheckResize();
-  PressCloseBox(MainDialog);
+  CheckCloseAsks();
+  PressButton(MainDialog, IDCANCEL);
 }
 
 void Watch() {
   if (!SavePath.empty() && AnswerSaveDialog(MainDialog, SavePath)) ++SaveDialogs;
   std::string caption;
   std::string text;
-  if (AnswerMessageBox(MainDialog, &caption, &text)) {
+  if (AnswerMessageBox(MainDialog, &caption, &text, Answer)) {
     ++ErrorBox.count;
     ErrorBox.caption = caption;
     ErrorBox.text = text;
@@ -322,6 +360,7 @@ void Watch() {
 int main(int argc, char** argv) {
   int result = RunProgram(argc, argv, Act, Watch);
   Check(Acted, "the main dialog showed");
+  Check(ErrorBox.count == 2, "\"Sulge\" after an edit asked, and \"Ei\" closed without saving");
   Check(result == 1, "the program's result is 1 (got " + std::to_string(result) + ")");
   std::printf("%d failed\n", Failures);
   return Failures == 0 ? 0 : 1;

@@ -53,8 +53,9 @@ RECT TemplateToPixels(HWND dialog, int x, int y, int cx, int cy);
 std::string ShownText(HWND dialog, int id);
 
 // When a message box owned by owner is shown, reads its caption and text
-// (UTF-8, LF line ends), presses its OK button and returns true.
-bool AnswerMessageBox(HWND owner, std::string* caption, std::string* text);
+// (UTF-8, LF line ends), presses its button (IDOK, IDYES, IDNO, IDCANCEL)
+// and returns true.
+bool AnswerMessageBox(HWND owner, std::string* caption, std::string* text, int button);
 
 // When a save dialog owned by owner is shown, types the path (ASCII) as the
 // file name, presses its Save button and returns true.

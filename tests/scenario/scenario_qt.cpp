@@ -121,7 +121,7 @@ std::string ShownText(HWND dialog, int id) {
   return GetDlgItem(dialog, id)->Text().toStdString();
 }
 
-bool AnswerMessageBox(HWND owner, std::string* caption, std::string* text) {
+bool AnswerMessageBox(HWND owner, std::string* caption, std::string* text, int button) {
   for (QWidget* window : QApplication::topLevelWidgets()) {
     auto* box = qobject_cast<QDialog*>(window);
     bool qtOwn = qobject_cast<QFileDialog*>(window) || qobject_cast<QMessageBox*>(window);
@@ -135,7 +135,7 @@ bool AnswerMessageBox(HWND owner, std::string* caption, std::string* text) {
       if (label->text().isEmpty()) continue;
       *text += (text->empty() ? "" : "\n") + label->text().toStdString();
     }
-    box->accept();
+    box->done(button);  // the layer's boxes end with the id of the button pressed
     return true;
   }
   return false;

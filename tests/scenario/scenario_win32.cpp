@@ -206,14 +206,15 @@ std::string ShownText(HWND dialog, int id) {
   return WindowText(GetDlgItem(dialog, id));
 }
 
-bool AnswerMessageBox(HWND owner, std::string* caption, std::string* text) {
+bool AnswerMessageBox(HWND owner, std::string* caption, std::string* text, int button) {
   HWND box = FindOwnedBox(owner, false);
   if (box == nullptr || box == AnsweredBox) return false;
   AnsweredBox = box;
   *caption = WindowText(box);
   text->clear();
   EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(text));
-  PressOk(box);
+  PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
   return true;
 }
 
