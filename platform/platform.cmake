@@ -34,6 +34,7 @@ add_library(ombrix_platform STATIC
   platform/qt/libraries.cpp
   platform/qt/menu.cpp
   platform/qt/message_box.cpp
+  platform/qt/modal_focus.cpp
   platform/qt/own_caption.cpp
   platform/qt/rich_edit.cpp
   platform/qt/replace_file.cpp

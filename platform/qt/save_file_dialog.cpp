@@ -34,6 +34,7 @@
 
 #include "platform/qt/file_details.h"
 #include "platform/qt/layer_text.h"
+#include "platform/qt/modal_focus.h"
 #include "platform/qt/text_conversion.h"
 #include "platform/qt/window.h"
 
@@ -187,7 +188,12 @@ BOOL WINAPI GetSaveFileNameA(LPOPENFILENAMEA lpofn) {
   QString initialName = QFile::decodeName(lpofn->lpstrFile);
   if (!initialName.isEmpty()) dialog.selectFile(initialName);
 
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().size() != 1) return FALSE;
+  int chosen;
+  {
+    ModalFocus focus(owner ? owner->widget : nullptr);
+    chosen = dialog.exec();
+  }
+  if (chosen != QDialog::Accepted || dialog.selectedFiles().size() != 1) return FALSE;
   QString path = dialog.selectedFiles().first();
   // Qt gives the selected filter as it shows it.
   int filterIndex = std::max(filters.descriptions.indexOf(dialog.selectedNameFilter()),
