@@ -15,6 +15,9 @@
 // whatever modal loop runs, nested ones included.
 int RunProgram(int argc, char** argv, void (*act)(), void (*watch)());
 
+// Whether the window is shown.
+bool IsShown(HWND window);
+
 // Presses the dialog's push button id; returns when its command is handled.
 void PressButton(HWND dialog, int id);
 

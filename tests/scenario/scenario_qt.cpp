@@ -53,6 +53,10 @@ int RunProgram(int argc, char** argv, void (*act)(), void (*watch)()) {
   return WinMain(ProgramModule(), nullptr, commandLine, kShowDefault);
 }
 
+bool IsShown(HWND window) {
+  return LiveWindow(window) != nullptr && window->widget->isVisible();
+}
+
 void PressButton(HWND dialog, int id) {
   static_cast<QAbstractButton*>(GetDlgItem(dialog, id)->widget)->click();
 }

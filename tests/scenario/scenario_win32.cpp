@@ -109,6 +109,10 @@ int RunProgram(int, char**, void (*act)(), void (*watch)()) {
   return WinMain(GetModuleHandleA(nullptr), nullptr, GetCommandLineA(), SW_SHOWDEFAULT);
 }
 
+bool IsShown(HWND window) {
+  return IsWindowVisible(window) != 0;
+}
+
 void PressButton(HWND dialog, int id) {
   SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
 }
