@@ -6,11 +6,13 @@
 //   "Static"              a text label, SS_LEFT or SS_CENTER; transparent to
 //                         the mouse, as statics are in dialogs
 //   "RichEdit"            with ES_MULTILINE a plain-text editor (wrapping
-//                         unless ES_AUTOHSCROLL, Enter only with
-//                         ES_WANTRETURN, tab stops every half inch), else a
-//                         line edit; both send EN_SETFOCUS when they get the
-//                         focus and take WM_UNDO, WM_CUT, WM_COPY, WM_PASTE,
-//                         WM_CLEAR and EM_SETSEL. Available only while
+//                         unless ES_AUTOHSCROLL, Enter with any modifier
+//                         only with ES_WANTRETURN, tab stops every half
+//                         inch), else a line edit; both send EN_SETFOCUS when
+//                         they get the focus, keep their selection when they
+//                         lose it with ES_NOHIDESEL, and take WM_UNDO,
+//                         WM_CUT, WM_COPY, WM_PASTE, WM_CLEAR, EM_SETSEL,
+//                         EM_GETMODIFY and EM_SETMODIFY. Available only while
 //                         RICHED32.DLL is loaded.
 //   "msctls_statusbar32"  a sunken bar with one text part and no size grip
 //
