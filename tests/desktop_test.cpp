@@ -1,10 +1,10 @@
 // The window as today's desktops meet it: the keyboard as on Windows, a
 // help viewer that stays out of the way, Estonian whatever the system's
 // locale, frame lines and the status bar true to the pixel at every scale,
-// and the About box without window buttons under a window manager and on
-// Wayland. Most run on Qt's offscreen platform; the ones about a desktop
-// skip there and run under Xvfb with Openbox and under Weston
-// (tests/tests.cmake).
+// the About box without window buttons under a window manager and on
+// Wayland, and Alt+F4 asking first after an edit. Most run on Qt's offscreen
+// platform; the ones about a desktop skip there and run under Xvfb with
+// Openbox and under Weston (tests/tests.cmake).
 #include <QAbstractButton>
 #include <QAbstractItemModel>
 #include <QAbstractItemView>
@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
@@ -53,6 +54,12 @@ QFileDialog* OpenSaveDialog() {
 DialogWindow* OpenAboutBox() {
   auto* box = dynamic_cast<DialogWindow*>(QApplication::activeModalWidget());
   return box && box->windowTitle() == QStringLiteral("Autor") ? box : nullptr;
+}
+
+// The program's own message box: a dialog of Qt's plain kind.
+QDialog* OpenProgramBox() {
+  QDialog* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+  return box && !qobject_cast<QFileDialog*>(box) ? box : nullptr;
 }
 
 QStringList ItemTexts(const QMenu* menu) {
@@ -465,6 +472,36 @@ class DesktopTest : public QObject {
       QVERIFY(hints[0].toUInt(nullptr, 16) & 0x1);  // functions given
       QCOMPARE(hints[1].toUInt(nullptr, 16) & (kMinimise | kMaximise | kClose), 0u);
     }
+  }
+
+  // Alt+F4, which the window manager turns into a close, asks first after
+  // an edit, as the close box does: "Loobu" stays, "Ei" closes.
+  void altF4AfterAnEditAsksFirst() {
+    if (qEnvironmentVariable("OMBRIX_WINDOW_MANAGER") != QLatin1String("openbox")) {
+      QSKIP("needs a window manager, which closes a window on Alt+F4");
+    }
+    const QStringList answers = {"Loobu", "&Ei"};
+    int asked = 0;
+    WindowWatcher<QDialog> questions{OpenProgramBox, [&](QDialog* box) {
+                                       for (QPushButton* b : box->findChildren<QPushButton*>()) {
+                                         if (b->text() == answers.value(asked)) {
+                                           ++asked;
+                                           b->click();
+                                           return;
+                                         }
+                                       }
+                                     }};
+    INT_PTR result = RunMainDialog(
+        [&](HWND dialog) {
+          ReportView(dialog)->setFocus();
+          QTest::keyClicks(ReportView(dialog), QStringLiteral("x"));
+          for (int time = 1; time <= 2; ++time) {
+            QCOMPARE(QProcess::execute("xdotool", {"key", "alt+F4"}), 0);
+            QTRY_COMPARE(asked, time);
+          }
+        },
+        true);
+    QCOMPARE(result, 1);
   }
 
   // On Wayland the right click's beep is the sound theme's bell, played
