@@ -26,6 +26,7 @@ add_executable(core_tests
   tests/whole_report_test.cpp
   tests/golden_report_test.cpp
   tests/date_space_test.cpp
+  tests/kb_ranges_test.cpp
   tests/kb_catalogue_test.cpp
   tests/kb_phrases_test.cpp
   tests/json_text_test.cpp)
