@@ -29,6 +29,7 @@ add_executable(core_tests
   tests/kb_ranges_test.cpp
   tests/kb_catalogue_test.cpp
   tests/kb_phrases_test.cpp
+  tests/kb_formulas_test.cpp
   tests/json_text_test.cpp)
 target_link_libraries(core_tests PRIVATE ombrix_cli ombrix_text test_support GTest::gtest_main)
 target_compile_definitions(core_tests PRIVATE OMBRIX_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
