@@ -46,7 +46,12 @@ ombrix_rc_text(OMBRIX_WEB_ABOUT_AUTHOR "\"${OMBRIX_WEB_ABOUT_DESCRIPTION}\", IDC
 ombrix_rc_text(OMBRIX_WEB_VERSION_PREFIX "IDD_ABOUT_BOX DIALOGEX" "CONTROL ${quoted} OMBRIX_VERSION,")
 set(OMBRIX_WEB_VERSION "${OMBRIX_WEB_VERSION_PREFIX}${PROJECT_VERSION}")
 
+# The licence's first line names it; its paragraphs are reflowed to the
+# width of the box.
 file(READ ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE licence)
 string(STRIP "${licence}" licence)
-ombrix_escape_html(OMBRIX_WEB_LICENCE "${licence}")
-string(REGEX MATCH "^[^\n]*" OMBRIX_WEB_LICENCE_NAME "${OMBRIX_WEB_LICENCE}")
+ombrix_escape_html(licence "${licence}")
+string(REGEX MATCH "^[^\n]*" OMBRIX_WEB_LICENCE_NAME "${licence}")
+string(REPLACE "\n\n" "</p>\n<p>" licence "${licence}")
+string(REGEX REPLACE "([^>])\n" "\\1 " licence "${licence}")
+set(OMBRIX_WEB_LICENCE "<p>${licence}</p>")
