@@ -57,8 +57,11 @@
     control.setSelectionRange(caret, caret);
   }
 
+  // A new text is read from its start, as the desktop's box shows it.
   function showReport(text) {
     report.value = text;
+    report.setSelectionRange(0, 0);
+    report.scrollTop = 0;
     performance.mark("ombrix-report-shown");
   }
 

@@ -239,6 +239,10 @@ def test_layout(page):
         check(page.overflow() == [], f"the About box fits at {width} x {height}: {page.overflow()}")
         page.driver.save_screenshot(str(ARTEFACTS / f"about-{width}x{height}.png"))
         page.driver.switch_to.active_element.send_keys(Keys.ESCAPE)
+        page.type_date("5 jun 1990")
+        check(page.overflow() == [], f"the date error fits at {width} x {height}: {page.overflow()}")
+        page.driver.save_screenshot(str(ARTEFACTS / f"error-{width}x{height}.png"))
+        page.driver.switch_to.active_element.send_keys(Keys.ESCAPE)
     page.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
 
