@@ -187,6 +187,17 @@ def desktop_saved(text):
                           check=True).stdout
 
 
+def wait_download(downloads, length):
+    """The downloaded Ombrix.txt once it has its full length; then it is moved
+    away, so that the next download gets the same name."""
+    target = downloads / "Ombrix.txt"
+    deadline = time.time() + 10
+    while not (target.exists() and target.stat().st_size >= length) and time.time() < deadline:
+        time.sleep(0.1)
+    check(target.exists(), "saving downloads Ombrix.txt")
+    return target.rename(downloads / f"saved-{time.time_ns()}.txt")
+
+
 def test_save(page, downloads):
     page.wait_shown(page.type_date("27. Oktoober 1980"))
     composed = page.report()
@@ -199,13 +210,8 @@ def test_save(page, downloads):
     box.send_keys(Keys.TAB)
     check(page.active_id() == "save", "Tab goes from the report to saving")
     page.driver.switch_to.active_element.send_keys(Keys.ENTER)
-    target = downloads / "Ombrix.txt"
     desktop = desktop_saved(composed + typed)
-    # The download is complete when it has its full length.
-    deadline = time.time() + 10
-    while not (target.exists() and target.stat().st_size >= len(desktop)) and time.time() < deadline:
-        time.sleep(0.1)
-    check(target.exists(), "saving downloads Ombrix.txt")
+    target = wait_download(downloads, len(desktop))
     (ARTEFACTS / "saved-by-page.txt").write_bytes(target.read_bytes())
     (ARTEFACTS / "saved-by-desktop.txt").write_bytes(desktop)
     check(target.read_bytes() == desktop, "the download holds the bytes the desktop saves of the same text")
@@ -279,10 +285,13 @@ def test_page_alone(page, base):
     check(requests and not foreign, f"the page asks for nothing beyond its own files: {foreign}")
 
 
-def test_from_folder(page):
+def test_from_folder(page, downloads):
     page.open((SITE / "index.html").as_uri())
     page.wait_shown(page.type_date("5 sept 1990"))
     check(page.report() == report_text("5 sept 1990"), "the page works opened from its folder")
+    page.element("save").click()
+    raw = oracle("--raw", "--", "5 sept 1990").stdout
+    check(wait_download(downloads, len(raw)).read_bytes() == raw, "and saves from there")
 
 
 def main():
@@ -300,7 +309,7 @@ def main():
                  ("about and help", lambda: test_about_and_help(page, base)),
                  ("page alone", lambda: test_page_alone(page, base)),
                  ("paste", lambda: test_paste(page, base)),
-                 ("from folder", lambda: test_from_folder(page))]
+                 ("from folder", lambda: test_from_folder(page, pathlib.Path(downloads)))]
         try:
             for name, step in steps:
                 try:
