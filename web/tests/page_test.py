@@ -9,7 +9,7 @@ date error's dialog, an edited report saved and compared with the desktop's
 save of the same text, Cyrillic pasted and typed, the keyboard alone, the
 layout at 320, 360 and 1280 pixels (screenshots into ARTEFACTS), axe-core's
 accessibility rules, the About box, the help, no request beyond the page's
-own files, and the page opened from its folder.
+own files, and the page opened from its folder, composing and saving there.
 """
 import functools
 import http.server
