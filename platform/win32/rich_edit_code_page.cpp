@@ -7,8 +7,9 @@
 //
 // Whatever way the text came in, the control marks itself modified
 // (EM_GETMODIFY): after each message the box handles, and before it paints,
-// a modified box is searched and put right, and the mark cleared. The
-// replacements can be undone as edits can.
+// a modified box is searched and put right, and the mark cleared. An undo
+// takes back the edit that brought the characters in together with their
+// replacement.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -25,11 +26,11 @@ namespace {
 constexpr UINT_PTR kSubclassId = 2;
 constexpr UINT kUnicode = 1200;
 
-// Characters [from, to) of the stored text, to be replaced by one.
+// Characters [from, to) of the stored text, to be replaced by these.
 struct Replacement {
   LONG from;
   LONG to;
-  wchar_t by;
+  std::wstring by;
 };
 
 bool IsCombiningMark(wchar_t c) {
@@ -67,10 +68,14 @@ std::vector<Replacement> Replacements(const std::wstring& text, bool crLfIsOnePo
     if (ByteOfUtf16(text.data(), text.size(), at, &length) >= 0) continue;
     LONG position = static_cast<LONG>(at) - joined;
     wchar_t composed = at > 0 && IsCombiningMark(text[at]) ? Composed(text[at - 1], text[at]) : 0;
+    LONG end = position + static_cast<LONG>(length);
     if (composed != 0 && (found.empty() || found.back().to < position)) {
-      found.push_back({position - 1, position + 1, composed});
+      found.push_back({position - 1, position + 1, std::wstring(1, composed)});
+    } else if (!found.empty() && found.back().to == position && found.back().by.back() == L'?') {
+      found.back().to = end;  // a run of them goes in one replacement
+      found.back().by += L'?';
     } else {
-      found.push_back({position, position + static_cast<LONG>(length), L'?'});
+      found.push_back({position, end, L"?"});
     }
   }
   return found;
@@ -80,36 +85,46 @@ std::vector<Replacement> Replacements(const std::wstring& text, bool crLfIsOnePo
 LONG Shifted(LONG position, const std::vector<Replacement>& replacements) {
   LONG shifted = position;
   for (const Replacement& r : replacements) {
+    LONG added = static_cast<LONG>(r.by.size());
     if (position >= r.to) {
-      shifted -= r.to - r.from - 1;
-    } else if (position > r.from) {
-      shifted -= position - r.from;
+      shifted -= r.to - r.from - added;
+    } else if (position > r.from + added) {
+      shifted -= position - r.from - added;
     }
   }
   return shifted;
 }
 
-void KeepToCodePage(HWND box) {
-  static bool busy = false;
-  if (busy || !DefSubclassProc(box, EM_GETMODIFY, 0, 0)) return;
-  busy = true;
-  DefSubclassProc(box, EM_SETMODIFY, FALSE, 0);
+std::vector<Replacement> ReplacementsIn(HWND box) {
   std::wstring text = StoredText(box);
   GETTEXTLENGTHEX measure = {GTL_PRECISE | GTL_NUMCHARS, kUnicode};
   LRESULT positions =
       DefSubclassProc(box, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&measure), 0);
-  std::vector<Replacement> replacements =
-      Replacements(text, static_cast<size_t>(positions) < text.size());
+  return Replacements(text, static_cast<size_t>(positions) < text.size());
+}
+
+// After an undo the text may hold again what a replacement took out, which
+// would only be replaced anew: the undo goes on until the text is one that
+// the box held before, so that one undo takes back a paste whole.
+void KeepToCodePage(HWND box, bool undone) {
+  static bool busy = false;
+  if (busy || !DefSubclassProc(box, EM_GETMODIFY, 0, 0)) return;
+  busy = true;
+  DefSubclassProc(box, EM_SETMODIFY, FALSE, 0);
+  std::vector<Replacement> replacements = ReplacementsIn(box);
+  while (undone && !replacements.empty() && DefSubclassProc(box, EM_CANUNDO, 0, 0) &&
+         DefSubclassProc(box, EM_UNDO, 0, 0)) {
+    replacements = ReplacementsIn(box);
+  }
   if (!replacements.empty()) {
     CHARRANGE selection;
     DefSubclassProc(box, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
     SETTEXTEX how = {ST_SELECTION | ST_KEEPUNDO, kUnicode};
     for (auto r = replacements.rbegin(); r != replacements.rend(); ++r) {
       CHARRANGE range = {r->from, r->to};
-      wchar_t by[2] = {r->by, L'\0'};
       DefSubclassProc(box, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
       DefSubclassProc(box, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how),
-                      reinterpret_cast<LPARAM>(by));
+                      reinterpret_cast<LPARAM>(r->by.c_str()));
     }
     selection = {Shifted(selection.cpMin, replacements), Shifted(selection.cpMax, replacements)};
     DefSubclassProc(box, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
@@ -124,9 +139,11 @@ LRESULT CALLBACK CodePageBox(HWND box, UINT message, WPARAM wParam, LPARAM lPara
     RemoveWindowSubclass(box, CodePageBox, kSubclassId);
     return DefSubclassProc(box, message, wParam, lParam);
   }
-  if (message == WM_PAINT) KeepToCodePage(box);
+  if (message == WM_PAINT) KeepToCodePage(box, false);
   LRESULT result = DefSubclassProc(box, message, wParam, lParam);
-  KeepToCodePage(box);
+  bool undo = message == WM_UNDO || message == EM_UNDO ||
+              (message == WM_KEYDOWN && wParam == 'Z' && GetKeyState(VK_CONTROL) < 0);
+  KeepToCodePage(box, undo);
   return result;
 }
 
