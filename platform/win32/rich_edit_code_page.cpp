@@ -108,7 +108,9 @@ std::vector<Replacement> ReplacementsIn(HWND box) {
 // the box held before, so that one undo takes back a paste whole.
 void KeepToCodePage(HWND box, bool undone) {
   static bool busy = false;
-  if (busy || !DefSubclassProc(box, EM_GETMODIFY, 0, 0)) return;
+  // Wine's control leaves the mark as it was on an undo, so then the box is
+  // searched regardless.
+  if (busy || (!undone && !DefSubclassProc(box, EM_GETMODIFY, 0, 0))) return;
   busy = true;
   DefSubclassProc(box, EM_SETMODIFY, FALSE, 0);
   std::vector<Replacement> replacements = ReplacementsIn(box);

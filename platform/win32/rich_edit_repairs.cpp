@@ -1,4 +1,4 @@
-// Three faults of Wine's rich-edit control (RICHED32.DLL of Wine 8), mended
+// Two faults of Wine's rich-edit control (RICHED32.DLL of Wine 8), mended
 // for every "RichEdit" window the program creates. Neither case arises with
 // the control of Windows, so there nothing changes.
 //
@@ -8,10 +8,6 @@
 // after tabbing in, the whole text. A TAB character that reaches a control
 // without the keyboard focus is therefore dropped.
 //
-// Undo: the control answers EM_UNDO but not WM_UNDO, which the "Tekst"
-// menu's 'Undo' sends, so that did nothing. WM_UNDO is handed on as
-// EM_UNDO, which is the same request to Windows' control.
-//
 // Copy: the control puts its text on the clipboard in a block larger than
 // the text, and the rest after the terminating NUL is left as it was found;
 // a paste into a program outside Wine shows it. After the control has put
@@ -20,7 +16,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <richedit.h>
 
 #include <cstring>
 #include <string>
@@ -65,7 +60,6 @@ void PutExactlyTheText(HWND owner) {
 LRESULT CALLBACK RepairedRichEdit(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                   DWORD_PTR) {
   if (message == WM_CHAR && wParam == '\t' && GetFocus() != window) return 0;
-  if (message == WM_UNDO) message = EM_UNDO;
   if (message == WM_NCDESTROY) RemoveWindowSubclass(window, RepairedRichEdit, kSubclassId);
   bool mayCopy = message == WM_COPY || message == WM_CUT || message == WM_KEYDOWN;
   DWORD clipboardBefore = mayCopy ? GetClipboardSequenceNumber() : 0;
