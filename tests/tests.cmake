@@ -93,6 +93,11 @@ add_test(NAME kb_spelling_tests
   COMMAND ${CMAKE_COMMAND} -E env KB_DIR=${CMAKE_CURRENT_SOURCE_DIR}/tables/kb
           bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/kb_spelling_test.sh)
 
+# The units of text that the layer tells a screen reader.
+add_executable(text_spans_tests tests/text_spans_test.cpp)
+target_link_libraries(text_spans_tests PRIVATE ombrix_platform GTest::gtest_main)
+gtest_discover_tests(text_spans_tests DISCOVERY_MODE PRE_TEST)
+
 add_executable(resource_script_tests tests/resource_script_test.cpp)
 target_link_libraries(resource_script_tests PRIVATE ombrix_rcscript test_support GTest::gtest_main)
 target_compile_definitions(resource_script_tests PRIVATE

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "platform/qt/accessibility.h"
+#include "platform/qt/announcement.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/libraries.h"
@@ -56,6 +57,7 @@ BOOL WINAPI SetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPCSTR lpString) {
   HWND__* control = GetDlgItem(hDlg, nIDDlgItem);
   if (control == nullptr) return FALSE;
   control->SetText(FromCodePage(lpString));
+  AnnounceNewText(control);
   return TRUE;
 }
 

@@ -42,6 +42,7 @@ constexpr Translation kTranslations[] = {
     {kLayerContext, "Help file not found", "Abifaili ei leitud"},
     {kLayerContext, "The help file “%1” was not found. It was looked for in these places:",
      "Abifaili „%1“ ei leitud. Seda otsiti nendest kohtadest:"},
+    {kLayerContext, "New text: %1", "Uus tekst: %1"},
 
     {"QGuiApplication", "QT_LAYOUT_DIRECTION", "LTR"},
 
