@@ -31,6 +31,7 @@ add_library(ombrix_platform STATIC
   platform/qt/edit_menu.cpp
   platform/qt/estonian_texts.cpp
   platform/qt/file_details.cpp
+  platform/qt/focus_style.cpp
   platform/qt/frame_overlay.cpp
   platform/qt/geometry.cpp
   platform/qt/help_accessibility.cpp
@@ -44,6 +45,7 @@ add_library(ombrix_platform STATIC
   platform/qt/strings.cpp
   platform/qt/text_conversion.cpp
   platform/qt/text_spans.cpp
+  platform/qt/text_zoom.cpp
   platform/qt/win_help.cpp
   platform/qt/window.cpp
   platform/qt/window_placement.cpp)
