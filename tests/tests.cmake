@@ -152,7 +152,7 @@ foreach(session IN ITEMS x11 openbox)
   endif()
   add_test(NAME desktop_tests_${session}
     COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/x_session.sh ${manager_option}
-            $<TARGET_FILE:desktop_tests> aboutBoxHasNoWindowButtons)
+            $<TARGET_FILE:desktop_tests> aboutBoxHasNoWindowButtons theFocusIsVisible)
   set_tests_properties(desktop_tests_${session} PROPERTIES ENVIRONMENT "${OMBRIX_TEST_HOME}")
 endforeach()
 add_test(NAME desktop_tests_wayland
