@@ -15,7 +15,7 @@ class AccessibleLineEdit : public TextControlBase {
     *startOffset = *endOffset = 0;
     if (selectionIndex != 0 || !Edit()->hasSelectedText()) return;
     *startOffset = Edit()->selectionStart();
-    *endOffset = *startOffset + Edit()->selectedText().size();
+    *endOffset = *startOffset + Edit()->selectionLength();
   }
   int selectionCount() const override { return Edit()->hasSelectedText() ? 1 : 0; }
   void removeSelection(int) override { Edit()->deselect(); }

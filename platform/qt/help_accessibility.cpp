@@ -133,6 +133,12 @@ class AccessibleHelpDocument : public AccessibleTextEditor<QTextEdit> {
   }
   using AccessibleTextEditor<QTextEdit>::text;
 
+  // Read-only: the text can be read and selected, not edited.
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::EditableTextInterface) return nullptr;
+    return AccessibleTextEditor<QTextEdit>::interface_cast(type);
+  }
+
   int childCount() const override { return static_cast<int>(Ids().size()); }
   QAccessibleInterface* child(int index) const override {
     const std::vector<QAccessible::Id>& ids = Ids();
