@@ -8,7 +8,7 @@ headings and links; then the About box and the date error box, reached by
 the actions a screen reader offers, and the end by the "Sulge" button.
 
 Usage: accessibility_test.py PROGRAM (on a display with a D-Bus session:
-tests/x_session.sh).
+tests/x_session.sh, or on Wayland: tests/weston_session.sh dbus-run-session).
 """
 import os
 import subprocess
@@ -96,8 +96,9 @@ def related(accessible, relation):
 
 
 def controls(window):
-    """The controls of a dialog: the children of its client area."""
-    client = [c for c in children(window) if c.getRoleName() == "filler"]
+    """The controls of a dialog: the children of its client area (where the
+    box draws its own caption, the caption is a filler too, without any)."""
+    client = [c for c in children(window) if c.getRoleName() == "filler" and c.childCount > 0]
     return children(client[0]) if client else children(window)
 
 
@@ -245,12 +246,15 @@ def main():
     found, start, end = date.queryText().getTextAtOffset(17, pyatspi.TEXT_BOUNDARY_WORD_START)
     check((found, start, end) == ("1980", 13, 17), f"the word at the end: {found!r} {start}-{end}")
 
+    # Weston's headless backend has no keyboard, so nothing has the focus.
+    keyboard = "WAYLAND_DISPLAY" not in os.environ
     ok = find(dialog, "push button", "OK")
-    ok.queryComponent().grabFocus()
-    wait_for("the focus on OK", lambda: True if focused(ok) else None)
+    if keyboard:
+        ok.queryComponent().grabFocus()
+        wait_for("the focus on OK", lambda: True if focused(ok) else None)
     said = announcements_during(lambda: press(ok))
     check(said == [("Uus tekst: 27. oktoober 1980", False)], f"announced: {said}")
-    check(focused(ok), "the focus stays on OK after the report")
+    check(focused(ok) or not keyboard, "the focus stays on OK after the report")
     check_sampled_queries(report, "the whole report")
 
     check_help_viewer(application, dialog)

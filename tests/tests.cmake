@@ -173,4 +173,9 @@ add_test(NAME wayland_tests
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/weston_session.sh
           bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/wayland_test.sh $<TARGET_FILE:ombrix>
           ${OMBRIX_DESKTOP_ID})
-set_tests_properties(accessibility_tests wayland_tests PROPERTIES ENVIRONMENT "${OMBRIX_TEST_HOME}")
+add_test(NAME accessibility_tests_wayland
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/weston_session.sh
+          dbus-run-session -- /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/tests/accessibility_test.py
+          $<TARGET_FILE:ombrix>)
+set_tests_properties(accessibility_tests accessibility_tests_wayland wayland_tests PROPERTIES
+  ENVIRONMENT "${OMBRIX_TEST_HOME}")
