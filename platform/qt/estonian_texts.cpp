@@ -19,6 +19,7 @@ struct Translation {
 constexpr Translation kTranslations[] = {
     {kLayerContext, "Error", "Viga"},
     {kLayerContext, "OK", "OK"},
+    {kLayerContext, "New text: %1", "Uus tekst: %1"},
     {kLayerContext, "Save As", "Salvesta nimega"},
     {kLayerContext, "The folder “%1” does not exist.\nCheck the folder's name and try again.",
      "Kausta „%1“ ei ole olemas.\nKontrollige kausta nime ja proovige uuesti."},
@@ -42,7 +43,6 @@ constexpr Translation kTranslations[] = {
     {kLayerContext, "Help file not found", "Abifaili ei leitud"},
     {kLayerContext, "The help file “%1” was not found. It was looked for in these places:",
      "Abifaili „%1“ ei leitud. Seda otsiti nendest kohtadest:"},
-    {kLayerContext, "New text: %1", "Uus tekst: %1"},
 
     {"QGuiApplication", "QT_LAYOUT_DIRECTION", "LTR"},
 
