@@ -52,3 +52,8 @@ install(FILES app/desktop/${OMBRIX_DESKTOP_ID}.desktop DESTINATION share/applica
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/generated/${OMBRIX_DESKTOP_ID}.metainfo.xml
         DESTINATION share/metainfo)
 install(FILES app/icon/ombrix.png DESTINATION share/icons/hicolor/32x32/apps)
+foreach(size 48 64 128 256)
+  install(FILES app/icon/ombrix-${size}.png DESTINATION share/icons/hicolor/${size}x${size}/apps
+          RENAME ombrix.png)
+endforeach()
+install(FILES app/icon/ombrix.svg DESTINATION share/icons/hicolor/scalable/apps)

@@ -20,6 +20,8 @@ target_link_libraries(rcgen PRIVATE ombrix_rcscript)
 # The layer without main(): the program's executable and the tests add their own.
 add_library(ombrix_platform STATIC
   platform/qt/accessibility.cpp
+  platform/qt/accessible_text.cpp
+  platform/qt/announcement.cpp
   platform/qt/application.cpp
   platform/qt/bell.cpp
   platform/qt/controls.cpp
@@ -29,8 +31,10 @@ add_library(ombrix_platform STATIC
   platform/qt/edit_menu.cpp
   platform/qt/estonian_texts.cpp
   platform/qt/file_details.cpp
+  platform/qt/focus_style.cpp
   platform/qt/frame_overlay.cpp
   platform/qt/geometry.cpp
+  platform/qt/help_accessibility.cpp
   platform/qt/libraries.cpp
   platform/qt/menu.cpp
   platform/qt/message_box.cpp
@@ -40,6 +44,8 @@ add_library(ombrix_platform STATIC
   platform/qt/save_file_dialog.cpp
   platform/qt/strings.cpp
   platform/qt/text_conversion.cpp
+  platform/qt/text_spans.cpp
+  platform/qt/text_zoom.cpp
   platform/qt/win_help.cpp
   platform/qt/window.cpp
   platform/qt/window_placement.cpp)

@@ -121,6 +121,11 @@ add_test(NAME kb_spelling_tests
   COMMAND ${CMAKE_COMMAND} -E env KB_DIR=${CMAKE_CURRENT_SOURCE_DIR}/tables/kb
           bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/kb_spelling_test.sh)
 
+# The units of text that the layer tells a screen reader.
+add_executable(text_spans_tests tests/text_spans_test.cpp)
+target_link_libraries(text_spans_tests PRIVATE ombrix_platform GTest::gtest_main)
+gtest_discover_tests(text_spans_tests DISCOVERY_MODE PRE_TEST)
+
 add_executable(resource_script_tests tests/resource_script_test.cpp)
 target_link_libraries(resource_script_tests PRIVATE ombrix_rcscript test_support GTest::gtest_main)
 target_compile_definitions(resource_script_tests PRIVATE
@@ -175,7 +180,7 @@ foreach(session IN ITEMS x11 openbox)
   endif()
   add_test(NAME desktop_tests_${session}
     COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/x_session.sh ${manager_option}
-            $<TARGET_FILE:desktop_tests> aboutBoxHasNoWindowButtons)
+            $<TARGET_FILE:desktop_tests> aboutBoxHasNoWindowButtons theFocusIsVisible)
   set_tests_properties(desktop_tests_${session} PROPERTIES ENVIRONMENT "${OMBRIX_TEST_HOME}")
 endforeach()
 add_test(NAME desktop_tests_wayland
@@ -196,4 +201,9 @@ add_test(NAME wayland_tests
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/weston_session.sh
           bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/wayland_test.sh $<TARGET_FILE:ombrix>
           ${OMBRIX_DESKTOP_ID})
-set_tests_properties(accessibility_tests wayland_tests PROPERTIES ENVIRONMENT "${OMBRIX_TEST_HOME}")
+add_test(NAME accessibility_tests_wayland
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/weston_session.sh
+          dbus-run-session -- /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/tests/accessibility_test.py
+          $<TARGET_FILE:ombrix>)
+set_tests_properties(accessibility_tests accessibility_tests_wayland wayland_tests PROPERTIES
+  ENVIRONMENT "${OMBRIX_TEST_HOME}")

@@ -19,6 +19,7 @@ struct Translation {
 constexpr Translation kTranslations[] = {
     {kLayerContext, "Error", "Viga"},
     {kLayerContext, "OK", "OK"},
+    {kLayerContext, "New text: %1", "Uus tekst: %1"},
     {kLayerContext, "Save As", "Salvesta nimega"},
     {kLayerContext, "The folder “%1” does not exist.\nCheck the folder's name and try again.",
      "Kausta „%1“ ei ole olemas.\nKontrollige kausta nime ja proovige uuesti."},
