@@ -8,6 +8,7 @@ add_custom_command(
           -I ${CMAKE_CURRENT_SOURCE_DIR}/platform/include -I ${CMAKE_CURRENT_BINARY_DIR}
   DEPENDS rcgen app/ombrix.rc app/resource.h app/icon/ombrix.ico app/ombrix.manifest
           platform/include/windows.h ${CMAKE_CURRENT_BINARY_DIR}/generated/version.h
+          date/default_date.h
   COMMENT "Compiling the resource script"
   VERBATIM)
 
