@@ -101,8 +101,11 @@ BOOL OnInitDialog(HWND dialog) {
 }
 
 // Moves the right-hand buttons with the right edge, stretches the report view
-// with both edges and keeps the status bar along the bottom, all from the
-// metrics of initialisation, so that nothing accumulates. A size reported
+// with both edges and moves the status bar along the bottom edge, all from
+// the metrics of initialisation, so that nothing accumulates. The status bar
+// places itself there anyway, across the whole width (CCS_BOTTOM on Windows,
+// the layer's bar alike): it overrides the rectangle given here, and being
+// moved only makes it take its place again for the new size. A size reported
 // before initialisation (no metrics yet) moves nothing. When minimised, the
 // client is 0 x 0: sizes come out negative and the platform takes them as 0;
 // the next size restores the layout.
