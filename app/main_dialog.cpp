@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int kHelpPopup = 2;  // "Appi !?" on the menu bar
 constexpr UINT kSimpleBeep = 0xFFFFFFFF;
 
 // The buttons that keep their distance from the right edge, in the order
@@ -172,11 +171,19 @@ BOOL OnCommand(HWND dialog, WPARAM wParam) {
   return FALSE;
 }
 
+// The "Appi !?" popup: the last on the menu bar, where Windows programs keep
+// their help.
+HMENU HelpPopup(HWND dialog) {
+  HMENU last = nullptr;
+  for (int i = 0; HMENU popup = GetSubMenu(GetMenu(dialog), i); ++i) last = popup;
+  return last;
+}
+
 // A right click on the dialog itself beeps and opens the "Appi !?" popup at
 // the cursor; a chosen item comes back as WM_COMMAND.
 BOOL OnRightButtonUp(HWND dialog, LPARAM lParam) {
   MessageBeep(kSimpleBeep);
-  HMENU popup = GetSubMenu(GetMenu(dialog), kHelpPopup);
+  HMENU popup = HelpPopup(dialog);
   POINT cursor = {LOWORD(lParam), HIWORD(lParam)};
   ClientToScreen(dialog, &cursor);
   TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0,
