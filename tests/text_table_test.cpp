@@ -2,6 +2,7 @@
 // at a TAB, and a failed lookup leaves its destination alone.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "tables/buffers.h"
@@ -132,15 +133,26 @@ TEST(TextTable, UnknownTableIsEmpty) {
   EXPECT_STREQ(dest, "");
 }
 
+// A two-line entry; without its second row, the first is formatted alone.
 TEST(CompositeSteps, JoinAndFormatATwoLineEntry) {
-  ReportText[0] = '\0';
-  std::string table = "\r\n1. \tends at %li.\r\n6. \tnumber %li\r\n";
-  CopyBytes(TableText, kTextBufferSize, table.c_str(), static_cast<int>(table.size()));
-  FetchKeyedLine("\r\n1");
-  JoinKeyedLine("\r\n6");
-  EXPECT_STREQ(ScratchLine, "\tends at %li.\r\n\tnumber %li");
-  AppendFormattedLine(35, 1);
-  EXPECT_STREQ(ReportText, "\tends at 35.\r\n\tnumber 1");
+  struct Case {
+    const char* table;
+    const char* format;
+    const char* report;
+  } cases[] = {
+      {"\r\n1. \tends at %li.\r\n6. \tnumber %li\r\n", "\tends at %li.\r\n\tnumber %li",
+       "\tends at 35.\r\n\tnumber 1"},
+      {"\r\n1. \tends at %li.\r\n", "\tends at %li.", "\tends at 35."},
+  };
+  for (const Case& c : cases) {
+    ReportText[0] = '\0';
+    CopyBytes(TableText, kTextBufferSize, c.table, static_cast<int>(std::strlen(c.table)));
+    FetchKeyedLine("\r\n1");
+    JoinKeyedLine("\r\n6");
+    EXPECT_STREQ(ScratchLine, c.format);
+    AppendFormattedLine(35, 1);
+    EXPECT_STREQ(ReportText, c.report);
+  }
 }
 
 // Each step after a missed key: the lookup's destination stays as it was, so
@@ -170,17 +182,6 @@ TEST(CompositeSteps, EachStepOnAMissedKey) {
     EXPECT_STREQ(ScratchLine, c.scratch) << c.step;
     EXPECT_EQ(TableText == table, c.tableKept) << c.step;
   }
-}
-
-// A two-line entry whose second row is missing formats its first row alone.
-TEST(CompositeSteps, AMissedSecondRowLeavesTheFirstAsTheFormat) {
-  ReportText[0] = '\0';
-  std::string table = "\r\n1. \tends at %li.\r\n";
-  CopyBytes(TableText, kTextBufferSize, table.c_str(), static_cast<int>(table.size()));
-  FetchKeyedLine("\r\n1");
-  JoinKeyedLine("\r\n6");
-  AppendFormattedLine(35, 1);
-  EXPECT_STREQ(ReportText, "\tends at 35.");
 }
 
 TEST(CompositeSteps, AppendsStopAtTheEndOfReportText) {
