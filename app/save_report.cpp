@@ -64,13 +64,12 @@ const char* ReadReportView(std::unique_ptr<char[]>* large, DWORD* length) {
   return text;
 }
 
-// The chosen name as the program's text: file names come in the system's
-// code page for them (CP_ACP: UTF-8 on Linux, the ANSI code page on
-// Windows), the program's texts are code page 1257, in which a letter it
-// lacks shows as "?".
+// The chosen name as the program's text: the save dialog gives file names
+// in UTF-8 on every system, the program's texts are code page 1257, in
+// which a letter it lacks shows as "?".
 std::string NameAsText(const char* path) {
   WCHAR wide[kFileNameSize];
-  int count = MultiByteToWideChar(CP_ACP, 0, path, -1, wide, kFileNameSize);
+  int count = MultiByteToWideChar(CP_UTF8, 0, path, -1, wide, kFileNameSize);
   return CodePageFromUtf16(wide, count > 0 ? static_cast<size_t>(count - 1) : 0);
 }
 

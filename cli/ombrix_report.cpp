@@ -13,6 +13,10 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+
+#include <vector>
+
+#include "cli/windows_console.h"
 #endif
 
 #include <cerrno>
@@ -71,6 +75,17 @@ void Write(FILE* stream, const std::string& bytes) {
   std::fwrite(bytes.data(), 1, bytes.size(), stream);
 }
 
+// A console write that failed, which counts as output cut short.
+bool ConsoleFailed = false;
+
+// Writes UTF-8 text: on Windows a console gets it in Unicode.
+void WriteText(FILE* stream, const std::string& utf8) {
+#ifdef _WIN32
+  if (WriteToConsole(stream, utf8, &ConsoleFailed)) return;
+#endif
+  Write(stream, utf8);
+}
+
 int Fail(const std::string& message) {
   std::fprintf(stderr, "ombrix-report: %s\n", message.c_str());
   return kUsageError;
@@ -86,7 +101,7 @@ int FailWithUsage(const std::string& message) {
 // it is flushed and closed, and a command whose output is cut short must
 // not report success.
 int FinishOutput(int status) {
-  bool failed = std::ferror(stdout) != 0;
+  bool failed = std::ferror(stdout) != 0 || ConsoleFailed;
   int error = errno;
   if (std::fclose(stdout) != 0) {
     failed = true;
@@ -116,15 +131,19 @@ int PrintReport(const char* dateUtf8, Output output) {
   if (ParseDateText(date.c_str(), &birthDate) != 0) {
     char caption[kDateTextSize] = "";
     ComposeDateError(caption, sizeof caption);
-    Write(stderr, ForTerminal(std::string(caption) + "\r\n" + ReportText + "\r\n"));
+    WriteText(stderr, ForTerminal(std::string(caption) + "\r\n" + ReportText + "\r\n"));
     return kUsageError;
   }
   if (output == Output::kJson) {
-    Write(stdout, ReadingJson(birthDate) + "\n");
+    WriteText(stdout, ReadingJson(birthDate) + "\n");
     return 0;
   }
   ComposeReport(birthDate);
-  Write(stdout, output == Output::kRaw ? std::string(ReportText) : ForTerminal(ReportText));
+  if (output == Output::kRaw) {
+    Write(stdout, ReportText);
+  } else {
+    WriteText(stdout, ForTerminal(ReportText));
+  }
   return 0;
 }
 
@@ -186,5 +205,16 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // The arguments in UTF-8, as on Linux, whatever the system's code page.
+  std::vector<std::string> utf8 = Utf8Arguments();
+  std::vector<char*> arguments;
+  for (std::string& argument : utf8) arguments.push_back(argument.data());
+  arguments.push_back(nullptr);
+  if (!utf8.empty()) {
+    argc = static_cast<int>(utf8.size());
+    argv = arguments.data();
+  }
+#endif
   return FinishOutput(Run(argc, argv));
 }

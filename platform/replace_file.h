@@ -12,15 +12,14 @@
 // has other hard links, its owner or group cannot be given to a new file,
 // the folder takes no new files but the file may be written), the text is
 // written into the file itself. On Windows (platform/win32/replace_file.cpp)
-// ReplaceFileA puts the new file in place keeping the old one's attributes
+// ReplaceFileW puts the new file in place keeping the old one's attributes
 // and security.
 #ifndef OMBRIX_PLATFORM_REPLACE_FILE_H
 #define OMBRIX_PLATFORM_REPLACE_FILE_H
 
 #include <cstddef>
 
-// Makes the file at path (a name as the system's file calls take it: UTF-8
-// on Linux, the ANSI code page on Windows) hold exactly the length bytes, a
+// Makes the file at path (UTF-8, as the save dialog gives it) hold exactly the length bytes, a
 // new file being made where there is none; true when the file holds them.
 // A file that may not be written (read-only), a folder, a FIFO or a device
 // is refused and nothing changes. On any other failure the old text stays

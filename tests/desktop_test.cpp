@@ -341,7 +341,7 @@ class DesktopTest : public QObject {
     RunMainDialog([](HWND dialog) { Choose(dialog, IDM_SAVE); });
     QCOMPARE(dialogs.Seen(), 1);
     for (const char* expected : {"15 baiti", "1 bait", "1,5 kB", "20 MB", "7. dets 2023 10:05",
-                                 "Tekstifail", "DOC-fail", "Kaust", "Suurus", "Muudetud"}) {
+                                 "Tekstifail", "DOC-fail", "Kaust", "Suurus", "Muutmisaeg"}) {
       QVERIFY2(texts.contains(QString::fromUtf8(expected)), expected);
     }
     const QRegularExpression english(QStringLiteral(

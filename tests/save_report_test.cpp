@@ -310,7 +310,7 @@ class SaveReportTest : public QObject {
     QCOMPARE(selectedFilter, filters.first());
     QCOMPARE(lineMenu, QStringList({"&Võta tagasi", "&Tee uuesti", "", "&Lõika", "&Kopeeri",
                                     "Kl&eebi", "K&ustuta", "", "V&ali kõik"}));
-    const QSet<QString> estonian = {"Asukoht:",    "Faili &nimi:",
+    const QSet<QString> estonian = {"Asukoht:",    "Faili&nimi:",
                                     "Faili tüüp:", "&Salvesta",
                                     "Loobu",       "Tagasi",
                                     "Edasi",       "Ülemkaust",
@@ -319,9 +319,9 @@ class SaveReportTest : public QObject {
                                     "&Kustuta",    "Näita &peidetud faile",
                                     "&Uus kaust",  "Nimi",
                                     "Suurus",      "Tüüp",
-                                    "Muudetud",    "Näita: Suurus",
-                                    "Näita: Tüüp", "Näita: Muudetud"};
-    QVERIFY(texts.contains("Faili &nimi:"));
+                                    "Muutmisaeg",  "Näita: Suurus",
+                                    "Näita: Tüüp", "Näita: Muutmisaeg"};
+    QVERIFY(texts.contains("Faili&nimi:"));
     for (const QString& text : texts) QVERIFY2(estonian.contains(text), qPrintable(text));
   }
 
@@ -479,11 +479,13 @@ class SaveReportTest : public QObject {
                                                   << "Kausta „%1/puudub“ ei ole olemas.";
     QTest::newRow("a name longer than the file system takes")
         << QString(300, QLatin1Char('n')) + ".txt"
-        << "Nimi on liiga pikk: faili nimes võib olla kuni 255 baiti ja koos kaustaga kuni 511.";
+        << "Nimi on liiga pikk: failinimes võib olla kuni 255 baiti ja koos kaustaga kuni 511 "
+           "baiti.";
     QTest::newRow("a path too long for the request's 512 bytes")
         << QString(200, QLatin1Char('a')) + "/" + QString(200, QLatin1Char('b')) + "/" +
                QString(100, QLatin1Char('c')) + ".txt"
-        << "Nimi on liiga pikk: faili nimes võib olla kuni 255 baiti ja koos kaustaga kuni 511.";
+        << "Nimi on liiga pikk: failinimes võib olla kuni 255 baiti ja koos kaustaga kuni 511 "
+           "baiti.";
   }
 
   void namesThatCannotBeSavedAreRefusedInTheDialog() {

@@ -26,8 +26,10 @@ add_executable(core_tests
   tests/whole_report_test.cpp
   tests/golden_report_test.cpp
   tests/date_space_test.cpp
+  tests/kb_ranges_test.cpp
   tests/kb_catalogue_test.cpp
   tests/kb_phrases_test.cpp
+  tests/kb_formulas_test.cpp
   tests/json_text_test.cpp)
 target_link_libraries(core_tests PRIVATE ombrix_cli ombrix_text test_support GTest::gtest_main)
 target_compile_definitions(core_tests PRIVATE OMBRIX_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
@@ -44,11 +46,37 @@ if(CMAKE_CROSSCOMPILING)
   add_executable(replace_file_tests tests/replace_file_win32_test.cpp)
   target_link_libraries(replace_file_tests PRIVATE ombrix_platform test_support GTest::gtest_main)
   add_test(NAME replace_file_tests COMMAND replace_file_tests)
+  # What saving and help hand the system, with a stand-in browser, and
+  # ombrix-report.exe started from a Unicode command line; each on a Western
+  # and on a Russian Windows. The help tests run in a folder without the
+  # help page, which they put there themselves when they need it.
+  add_executable(stand_in_browser tests/stand_in_browser.cpp)
+  target_link_libraries(stand_in_browser PRIVATE shell32)
+  add_executable(save_and_help_tests tests/save_and_help_win32_test.cpp)
+  target_link_libraries(save_and_help_tests PRIVATE ombrix_app GTest::gtest_main)
+  target_compile_definitions(save_and_help_tests PRIVATE
+    OMBRIX_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+  set_target_properties(stand_in_browser save_and_help_tests PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/save-and-help-tests)
+  add_executable(cli_win32_tests tests/cli_win32_test.cpp)
+  target_link_libraries(cli_win32_tests PRIVATE ombrix_text test_support GTest::gtest_main)
+  add_dependencies(cli_win32_tests ombrix-report)
+  set(OMBRIX_WIN32_TESTS save_and_help_tests cli_win32_tests)
+  add_dependencies(save_and_help_tests stand_in_browser)
+  foreach(test IN LISTS OMBRIX_WIN32_TESTS)
+    add_test(NAME ${test}_western
+      COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --locale en_US.UTF-8 $<TARGET_FILE:${test}>)
+    add_test(NAME ${test}_russian
+      COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --locale ru_RU.UTF-8 $<TARGET_FILE:${test}>)
+    list(APPEND OMBRIX_WINE_TESTS ${test}_western ${test}_russian)
+  endforeach()
   # Every run starts from a fresh Wine prefix, and the tests take turns in it.
   add_test(NAME wine_prefix COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --new-prefix)
   set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine RESOURCE_LOCK wine)
-  set_tests_properties(core_tests manifest_tests replace_file_tests dialog_scenario_western
-    dialog_scenario_baltic dialog_scenario_144dpi PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine)
+  set(OMBRIX_WINE_TESTS core_tests manifest_tests replace_file_tests ${OMBRIX_WINE_TESTS}
+    ${OMBRIX_SCENARIO_TESTS})
+  set_property(TEST ${OMBRIX_WINE_TESTS} APPEND PROPERTY FIXTURES_REQUIRED wine)
+  set_property(TEST ${OMBRIX_WINE_TESTS} PROPERTY RESOURCE_LOCK wine)
   return()
 endif()
 gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST)
