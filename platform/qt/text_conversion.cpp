@@ -63,3 +63,9 @@ QString WithLfLineEnds(const QString& text) {
   lf.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return lf;
 }
+
+QString WithCrLfLineEnds(const QString& text) {
+  QString crlf = text;
+  crlf.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+  return crlf;
+}

@@ -21,4 +21,7 @@ QString LimitedToCodePage(const QString& text);
 // Every CR LF, and every CR alone, becomes LF.
 QString WithLfLineEnds(const QString& text);
 
+// Every LF becomes CR LF.
+QString WithCrLfLineEnds(const QString& text);
+
 #endif
