@@ -28,6 +28,7 @@
 
 #include "cli/reading_json.h"
 #include "date/birth_date.h"
+#include "date/default_date.h"
 #include "generated/version.h"
 #include "report/report.h"
 #include "tables/buffers.h"
@@ -36,7 +37,7 @@
 
 namespace {
 
-constexpr const char* kDefaultDate = "27. Oktoober 1980";
+constexpr const char* kDefaultDate = OMBRIX_DEFAULT_DATE;
 constexpr const char* kVersion = OMBRIX_VERSION;
 constexpr int kUsageError = 2;
 constexpr int kWriteError = 1;
@@ -44,15 +45,15 @@ constexpr int kWriteError = 1;
 const char kSynopsis[] =
     "Usage: ombrix-report [--raw | --json] [--] [DATE]\n"
     "       ombrix-report --table ID\n";
-const char kOptions[] =
-    "Prints the numerology report of DATE (default \"27. Oktoober 1980\"),\n"
-    "typed as in the program's date input: day, month, full year.\n"
-    "  --raw       print the exact bytes (code page 1257, CR LF line ends)\n"
-    "  --json      print the numbers of the reading as one JSON object\n"
-    "  --table ID  print the exact bytes of knowledge-base table ID\n"
-    "  --help      show this help\n"
-    "  --version   show the version\n"
-    "  --          end of the options: a DATE may follow\n";
+const char kOptions[] = "Prints the numerology report of DATE (default \"" OMBRIX_DEFAULT_DATE
+                        "\"),\n"
+                        "typed as in the program's date input: day, month, full year.\n"
+                        "  --raw       print the exact bytes (code page 1257, CR LF line ends)\n"
+                        "  --json      print the numbers of the reading as one JSON object\n"
+                        "  --table ID  print the exact bytes of knowledge-base table ID\n"
+                        "  --help      show this help\n"
+                        "  --version   show the version\n"
+                        "  --          end of the options: a DATE may follow\n";
 
 enum class Output { kTerminal, kRaw, kJson };
 
@@ -177,7 +178,7 @@ int Run(int argc, char** argv) {
     }
     if (!options || arg[0] != '-' || arg[1] == '\0') {
       if (date != nullptr) {
-        return Fail("only one date, in one argument (quote it: \"27. Oktoober 1980\")");
+        return Fail("only one date, in one argument (quote it: \"" OMBRIX_DEFAULT_DATE "\")");
       }
       date = arg;
       continue;

@@ -36,10 +36,8 @@ target_compile_definitions(core_tests PRIVATE OMBRIX_SOURCE_DIR="${CMAKE_CURRENT
 include(tests/scenario/scenario.cmake)
 
 if(CMAKE_CROSSCOMPILING)
-  # One run under the emulator rather than one per test case; the sweeps of
-  # the whole date space test the same code natively and take minutes here.
-  add_test(NAME core_tests
-    COMMAND core_tests --gtest_filter=-YearsMinus400To3000/*)
+  # One run under the emulator rather than one per test case.
+  add_test(NAME core_tests COMMAND core_tests)
   # Ombrix.exe's manifest, read by the system from the program beside it.
   add_executable(manifest_tests tests/manifest_test.cpp)
   target_link_libraries(manifest_tests PRIVATE GTest::gtest_main)
@@ -81,12 +79,7 @@ if(CMAKE_CROSSCOMPILING)
   set_property(TEST ${OMBRIX_WINE_TESTS} PROPERTY RESOURCE_LOCK wine)
   return()
 endif()
-# The sweep over every day of years -400 to 3000 takes half a minute and
-# catches nothing the tables of worked examples miss: labelled slow, so that
-# "ctest -LE slow" is the everyday run.
-gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST TEST_FILTER -YearsMinus400To3000/*)
-gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST TEST_FILTER YearsMinus400To3000/*
-  PROPERTIES LABELS slow)
+gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST)
 
 add_executable(code_page_tests tests/code_page_test.cpp)
 target_link_libraries(code_page_tests PRIVATE ombrix_text GTest::gtest_main)

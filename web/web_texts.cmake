@@ -1,9 +1,10 @@
 # The page's texts, taken from where the desktop program has them: the
 # captions of the dialogs, their controls and the About item from the
-# resource script, the version from project(VERSION), the licence from
-# LICENSE. Each becomes an OMBRIX_WEB_* variable, escaped for HTML.
+# resource script, the date it starts with from date/default_date.h, the
+# version from project(VERSION), the licence from LICENSE. Each becomes an OMBRIX_WEB_* variable, escaped for HTML.
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-             ${CMAKE_CURRENT_SOURCE_DIR}/app/ombrix.rc ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
+             ${CMAKE_CURRENT_SOURCE_DIR}/app/ombrix.rc ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE
+             ${CMAKE_CURRENT_SOURCE_DIR}/date/default_date.h)
 file(READ ${CMAKE_CURRENT_SOURCE_DIR}/app/ombrix.rc ombrix_rc)
 
 function(ombrix_escape_html variable text)
@@ -33,7 +34,12 @@ ombrix_rc_text(OMBRIX_WEB_TITLE "IDD_MAIN_DIALOG DIALOGEX" "CAPTION ${quoted}")
 ombrix_rc_text(OMBRIX_WEB_OK "IDD_MAIN_DIALOG DIALOGEX" "CONTROL ${quoted}, IDOK,")
 ombrix_rc_text(OMBRIX_WEB_HELP "IDD_MAIN_DIALOG DIALOGEX" "CONTROL ${quoted}, IDC_HELP_BUTTON,")
 ombrix_rc_text(OMBRIX_WEB_SAVE "IDD_MAIN_DIALOG DIALOGEX" "CONTROL ${quoted}, IDC_SAVE_BUTTON,")
-ombrix_rc_text(OMBRIX_WEB_DATE "IDD_MAIN_DIALOG DIALOGEX" "CONTROL ${quoted}, IDC_BIRTH_DATE_INPUT,")
+file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/date/default_date.h default_date
+     REGEX "^#define OMBRIX_DEFAULT_DATE ")
+if(NOT default_date MATCHES "${quoted}")
+  message(FATAL_ERROR "date/default_date.h: no OMBRIX_DEFAULT_DATE")
+endif()
+ombrix_escape_html(OMBRIX_WEB_DATE "${CMAKE_MATCH_1}")
 # The two labels stand in the template in the order of the controls they name.
 ombrix_rc_text(OMBRIX_WEB_DATE_LABEL "IDD_MAIN_DIALOG DIALOGEX" "CONTROL ${quoted}, IDC_STATIC, \"Static\", SS_LEFT,")
 ombrix_rc_text(OMBRIX_WEB_REPORT_LABEL "\"${OMBRIX_WEB_DATE_LABEL}\"" "CONTROL ${quoted}, IDC_STATIC, \"Static\", SS_LEFT,")
