@@ -70,7 +70,9 @@ add_test(NAME programs_need_no_conversion_modules
           $<TARGET_FILE:ombrix> $<TARGET_FILE:ombrix-report>)
 
 find_package(Threads REQUIRED)
-add_executable(replace_file_tests tests/replace_file_test.cpp tests/save_child.cpp)
+add_executable(replace_file_tests tests/replace_file_test.cpp tests/replace_file_race_test.cpp
+                                  tests/replace_file_mount_test.cpp
+                                  tests/save_child.cpp)
 target_link_libraries(replace_file_tests PRIVATE ombrix_platform test_support GTest::gtest_main
                       Threads::Threads)
 gtest_discover_tests(replace_file_tests DISCOVERY_MODE PRE_TEST)
