@@ -81,6 +81,9 @@ add_test(NAME cli_tests
   COMMAND ${CMAKE_COMMAND} -E env OMBRIX_REPORT=$<TARGET_FILE:ombrix-report>
           OMBRIX_VERSION=${PROJECT_VERSION} bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/cli_test.sh)
 
+add_test(NAME no_display_tests
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/no_display_test.sh $<TARGET_FILE:ombrix>)
+
 add_test(NAME install_tests
   COMMAND ${CMAKE_COMMAND} -E env BUILD_DIR=${CMAKE_BINARY_DIR}
           bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/install_test.sh)
