@@ -46,10 +46,14 @@ if(CMAKE_CROSSCOMPILING)
   add_executable(replace_file_tests tests/replace_file_win32_test.cpp)
   target_link_libraries(replace_file_tests PRIVATE ombrix_platform test_support GTest::gtest_main)
   add_test(NAME replace_file_tests COMMAND replace_file_tests)
+  add_executable(save_error_tests tests/save_error_win32_test.cpp)
+  target_link_libraries(save_error_tests PRIVATE ombrix_app test_support GTest::gtest_main)
+  add_test(NAME save_error_tests COMMAND save_error_tests)
   # Every run starts from a fresh Wine prefix, and the tests take turns in it.
   add_test(NAME wine_prefix COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --new-prefix)
   set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine RESOURCE_LOCK wine)
-  set_tests_properties(core_tests manifest_tests replace_file_tests dialog_scenario_western
+  set_tests_properties(core_tests manifest_tests replace_file_tests save_error_tests
+    dialog_scenario_western
     dialog_scenario_baltic dialog_scenario_144dpi PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine)
   return()
 endif()

@@ -2,7 +2,9 @@
 // new text goes into a new file beside the old one (".NAME.ombrix-XXXXXXXX"),
 // which ReplaceFileA puts in the old one's place with its attributes, its
 // security and its other streams; a file of several names, or one in a
-// folder that takes no new files, is written in place.
+// folder that takes no new files, is written in place. A save that fails
+// leaves its reason as the last error: ERROR_FILE_READ_ONLY for a read-only
+// file, ERROR_BAD_FILE_TYPE for a folder or a device, else the system's own.
 #include <windows.h>
 
 #include <cstdio>
@@ -35,12 +37,24 @@ bool HasOtherNames(const char* path) {
   return several;
 }
 
+// Sets the last error; false.
+bool Fail(DWORD error) {
+  SetLastError(error);
+  return false;
+}
+
+// Closes the file, keeping the last error of a failure before it.
+bool Close(HANDLE file, bool written) {
+  DWORD error = GetLastError();
+  bool closed = CloseHandle(file);
+  return written ? closed : Fail(error);
+}
+
 bool WriteInPlace(const char* path, const char* bytes, size_t length) {
   HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
-  bool written = WriteAll(file, bytes, length) && SetEndOfFile(file) && FlushFileBuffers(file);
-  return CloseHandle(file) && written;
+  return Close(file, WriteAll(file, bytes, length) && SetEndOfFile(file) && FlushFileBuffers(file));
 }
 
 // A new file beside path, created for writing; its name goes into temporary.
@@ -63,9 +77,9 @@ HANDLE CreateBeside(const std::string& path, std::string* temporary) {
 bool ReplaceFileContents(const char* path, const char* bytes, size_t length) {
   DWORD attributes = GetFileAttributesA(path);
   bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-  constexpr DWORD kRefused =
-      FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DEVICE;
-  if (exists && (attributes & kRefused) != 0) return false;
+  constexpr DWORD kNotAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE;
+  if (exists && (attributes & kNotAFile) != 0) return Fail(ERROR_BAD_FILE_TYPE);
+  if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return Fail(ERROR_FILE_READ_ONLY);
   if (exists && HasOtherNames(path)) return WriteInPlace(path, bytes, length);
 
   std::string temporary;
@@ -73,12 +87,13 @@ bool ReplaceFileContents(const char* path, const char* bytes, size_t length) {
   if (file == INVALID_HANDLE_VALUE) {
     return exists && GetLastError() == ERROR_ACCESS_DENIED && WriteInPlace(path, bytes, length);
   }
-  bool written = WriteAll(file, bytes, length) && FlushFileBuffers(file);
-  written = CloseHandle(file) && written;
+  bool written = Close(file, WriteAll(file, bytes, length) && FlushFileBuffers(file));
   bool replaced =
       written && (exists ? ReplaceFileA(path, temporary.c_str(), nullptr,
                                         REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
                          : MoveFileExA(temporary.c_str(), path, MOVEFILE_WRITE_THROUGH));
-  if (!replaced) DeleteFileA(temporary.c_str());
-  return replaced;
+  if (replaced) return true;
+  DWORD error = GetLastError();
+  DeleteFileA(temporary.c_str());
+  return Fail(error);
 }
