@@ -1,6 +1,7 @@
 #include "platform/qt/file_descriptor.h"
 
 #include <sys/fsuid.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -34,7 +35,11 @@ int CopyContents(int from, int fd) {
     if (int error = WriteAll(fd, chunk, static_cast<size_t>(count), offset)) return error;
     offset += count;
   }
-  return ftruncate(fd, offset) == 0 ? 0 : errno;
+  // Cut only where fd held more: vfat through FUSE refuses ftruncate to
+  // the size a file has.
+  struct stat copied;
+  if (fstat(fd, &copied) != 0) return errno;
+  return copied.st_size == offset || ftruncate(fd, offset) == 0 ? 0 : errno;
 }
 
 int Sync(int fd) {

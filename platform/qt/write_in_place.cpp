@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <linux/magic.h>
+#include <sys/stat.h>
 #include <sys/vfs.h>
 #include <time.h>
 #include <unistd.h>
@@ -69,9 +70,16 @@ int MakeRoom(int file, PrivateFolder* place, const std::string& name, size_t len
   return error;
 }
 
+// The text over the old one, cut where the old was longer (only then: some
+// file systems, vfat through FUSE, refuse ftruncate to the size a file has).
 int Write(int file, const char* bytes, size_t length) {
   if (int error = WriteAll(file, bytes, length, 0)) return error;
-  if (ftruncate(file, static_cast<off_t>(length)) != 0) return errno;
+  struct stat written;
+  if (fstat(file, &written) != 0) return errno;
+  if (written.st_size != static_cast<off_t>(length) &&
+      ftruncate(file, static_cast<off_t>(length)) != 0) {
+    return errno;
+  }
   return Sync(file);
 }
 
