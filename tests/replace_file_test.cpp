@@ -385,6 +385,11 @@ const Row kRows[] = {
        return Save{deep / "fail.txt", deep / "fail.txt"};
      },
      0, nullptr},
+    {"a name longer than the file system takes", As::kRoot,
+     [](const fs::path& folder) {
+       return Save{folder / (std::string(300, 'n') + ".txt"), folder / "puudub.txt"};
+     },
+     ERROR_FILENAME_EXCED_RANGE, nullptr},
     {"a Cyrillic folder", As::kRoot,
      [](const fs::path& folder) {
        fs::create_directory(folder / "Документы");
