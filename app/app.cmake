@@ -23,6 +23,7 @@ add_library(ombrix_app STATIC
   app/main.cpp
   app/main_dialog.cpp
   app/parse_birth_date.cpp
+  app/save_error.cpp
   app/save_report.cpp
   app/show_help.cpp)
 target_link_libraries(ombrix_app PUBLIC ombrix_report ombrix_text ombrix_platform)

@@ -8,6 +8,7 @@ add_library(ombrix_app STATIC
   app/handles.cpp
   app/main_dialog.cpp
   app/parse_birth_date.cpp
+  app/save_error.cpp
   app/save_report.cpp
   app/show_help.cpp)
 target_include_directories(ombrix_app PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})

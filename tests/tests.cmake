@@ -70,10 +70,13 @@ if(CMAKE_CROSSCOMPILING)
       COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --locale ru_RU.UTF-8 $<TARGET_FILE:${test}>)
     list(APPEND OMBRIX_WINE_TESTS ${test}_western ${test}_russian)
   endforeach()
+  add_executable(save_error_tests tests/save_error_win32_test.cpp)
+  target_link_libraries(save_error_tests PRIVATE ombrix_app test_support GTest::gtest_main)
+  add_test(NAME save_error_tests COMMAND save_error_tests)
   # Every run starts from a fresh Wine prefix, and the tests take turns in it.
   add_test(NAME wine_prefix COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --new-prefix)
   set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine RESOURCE_LOCK wine)
-  set(OMBRIX_WINE_TESTS core_tests manifest_tests replace_file_tests ${OMBRIX_WINE_TESTS}
+  set(OMBRIX_WINE_TESTS core_tests manifest_tests replace_file_tests save_error_tests ${OMBRIX_WINE_TESTS}
     ${OMBRIX_SCENARIO_TESTS})
   set_property(TEST ${OMBRIX_WINE_TESTS} APPEND PROPERTY FIXTURES_REQUIRED wine)
   set_property(TEST ${OMBRIX_WINE_TESTS} PROPERTY RESOURCE_LOCK wine)
@@ -91,7 +94,9 @@ add_test(NAME programs_need_no_conversion_modules
           $<TARGET_FILE:ombrix> $<TARGET_FILE:ombrix-report>)
 
 find_package(Threads REQUIRED)
-add_executable(replace_file_tests tests/replace_file_test.cpp)
+add_executable(replace_file_tests tests/replace_file_test.cpp tests/replace_file_race_test.cpp
+                                  tests/replace_file_mount_test.cpp
+                                  tests/save_child.cpp)
 target_link_libraries(replace_file_tests PRIVATE ombrix_platform test_support GTest::gtest_main
                       Threads::Threads)
 gtest_discover_tests(replace_file_tests DISCOVERY_MODE PRE_TEST)
@@ -99,6 +104,9 @@ gtest_discover_tests(replace_file_tests DISCOVERY_MODE PRE_TEST)
 add_test(NAME cli_tests
   COMMAND ${CMAKE_COMMAND} -E env OMBRIX_REPORT=$<TARGET_FILE:ombrix-report>
           OMBRIX_VERSION=${PROJECT_VERSION} bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/cli_test.sh)
+
+add_test(NAME no_display_tests
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/no_display_test.sh $<TARGET_FILE:ombrix>)
 
 add_test(NAME install_tests
   COMMAND ${CMAKE_COMMAND} -E env BUILD_DIR=${CMAKE_BINARY_DIR}
@@ -132,7 +140,7 @@ find_package(Qt6 REQUIRED COMPONENTS Test)
 file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/test-home)
 add_library(dialog_harness STATIC tests/dialog_harness.cpp)
 target_link_libraries(dialog_harness PUBLIC ombrix_app test_support Qt6::Test)
-foreach(window_test main_dialog save_report help_and_about)
+foreach(window_test main_dialog save_report save_error help_and_about)
   add_executable(${window_test}_tests tests/${window_test}_test.cpp)
   set_target_properties(${window_test}_tests PROPERTIES AUTOMOC ON)
   target_link_libraries(${window_test}_tests PRIVATE ombrix_resources dialog_harness)

@@ -21,6 +21,8 @@ constexpr Translation kTranslations[] = {
     {kLayerContext, "OK", "OK"},
     {kLayerContext, "New text: %1", "Uus tekst: %1"},
     {kLayerContext, "Save As", "Salvesta nimega"},
+    {kLayerContext, "Ombrix needs a graphical desktop, but found no display to open its window on.",
+     "Ombrix vajab graafilist töölauda, kuid ei leidnud ühtegi ekraani, kuhu oma akent avada."},
     {kLayerContext, "The folder “%1” does not exist.\nCheck the folder's name and try again.",
      "Kausta „%1“ ei ole olemas.\nKontrollige kausta nime ja proovige uuesti."},
     {kLayerContext, "Drive", "Ketas"},
@@ -172,6 +174,15 @@ class EstonianTranslator : public QTranslator {
 };
 
 }  // namespace
+
+const char* EstonianLayerText(const char* english) {
+  for (const Translation& t : kTranslations) {
+    if (std::strcmp(t.context, kLayerContext) == 0 && std::strcmp(t.english, english) == 0) {
+      return t.estonian;
+    }
+  }
+  return english;
+}
 
 void InstallEstonianTexts() {
   static bool installed = false;

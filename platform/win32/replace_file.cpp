@@ -4,7 +4,10 @@
 // security and its other streams; a file of several names, or one in a
 // folder that takes no new files, is written in place. The path is UTF-8,
 // as the save dialog gives it (platform/win32/save_dialog.h), and reaches
-// the system in the wide-character calls, so that any name can be saved to.
+// the system in the wide-character calls, so that any name can be saved
+// to. A save that fails leaves its reason as the last error:
+// ERROR_FILE_READ_ONLY for a read-only file, ERROR_BAD_FILE_TYPE for a
+// folder or a device, else the system's own.
 #include <windows.h>
 
 #include <cwchar>
@@ -46,12 +49,24 @@ bool HasOtherNames(const wchar_t* path) {
   return several;
 }
 
+// Sets the last error; false.
+bool Fail(DWORD error) {
+  SetLastError(error);
+  return false;
+}
+
+// Closes the file, keeping the last error of a failure before it.
+bool Close(HANDLE file, bool written) {
+  DWORD error = GetLastError();
+  bool closed = CloseHandle(file);
+  return written ? closed : Fail(error);
+}
+
 bool WriteInPlace(const wchar_t* path, const char* bytes, size_t length) {
   HANDLE file = CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
-  bool written = WriteAll(file, bytes, length) && SetEndOfFile(file) && FlushFileBuffers(file);
-  return CloseHandle(file) && written;
+  return Close(file, WriteAll(file, bytes, length) && SetEndOfFile(file) && FlushFileBuffers(file));
 }
 
 // A new file beside path, created for writing; its name goes into temporary.
@@ -76,9 +91,9 @@ bool ReplaceFileContents(const char* pathUtf8, const char* bytes, size_t length)
   const wchar_t* path = widePath.c_str();
   DWORD attributes = GetFileAttributesW(path);
   bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-  constexpr DWORD kRefused =
-      FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DEVICE;
-  if (exists && (attributes & kRefused) != 0) return false;
+  constexpr DWORD kNotAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE;
+  if (exists && (attributes & kNotAFile) != 0) return Fail(ERROR_BAD_FILE_TYPE);
+  if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return Fail(ERROR_FILE_READ_ONLY);
   if (exists && HasOtherNames(path)) return WriteInPlace(path, bytes, length);
 
   std::wstring temporary;
@@ -86,12 +101,13 @@ bool ReplaceFileContents(const char* pathUtf8, const char* bytes, size_t length)
   if (file == INVALID_HANDLE_VALUE) {
     return exists && GetLastError() == ERROR_ACCESS_DENIED && WriteInPlace(path, bytes, length);
   }
-  bool written = WriteAll(file, bytes, length) && FlushFileBuffers(file);
-  written = CloseHandle(file) && written;
+  bool written = Close(file, WriteAll(file, bytes, length) && FlushFileBuffers(file));
   bool replaced =
       written && (exists ? ReplaceFileW(path, temporary.c_str(), nullptr,
                                         REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
                          : MoveFileExW(temporary.c_str(), path, MOVEFILE_WRITE_THROUGH));
-  if (!replaced) DeleteFileW(temporary.c_str());
-  return replaced;
+  if (replaced) return true;
+  DWORD error = GetLastError();
+  DeleteFileW(temporary.c_str());
+  return Fail(error);
 }
