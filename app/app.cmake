@@ -8,6 +8,7 @@ add_custom_command(
           -I ${CMAKE_CURRENT_SOURCE_DIR}/platform/include -I ${CMAKE_CURRENT_BINARY_DIR}
   DEPENDS rcgen app/ombrix.rc app/resource.h app/icon/ombrix.ico app/ombrix.manifest
           platform/include/windows.h ${CMAKE_CURRENT_BINARY_DIR}/generated/version.h
+          date/default_date.h
   COMMENT "Compiling the resource script"
   VERBATIM)
 
@@ -22,6 +23,7 @@ add_library(ombrix_app STATIC
   app/main.cpp
   app/main_dialog.cpp
   app/parse_birth_date.cpp
+  app/save_error.cpp
   app/save_report.cpp
   app/show_help.cpp)
 target_link_libraries(ombrix_app PUBLIC ombrix_report ombrix_text ombrix_platform)
@@ -34,10 +36,13 @@ add_executable(ombrix platform/qt/main.cpp)
 target_link_libraries(ombrix PRIVATE ombrix_resources ombrix_app)
 target_compile_definitions(ombrix PRIVATE OMBRIX_DESKTOP_ID="${OMBRIX_DESKTOP_ID}")
 
-# The help file, under the name the program asks for, next to the programs
-# of the build, where the help viewer looks first.
+# The help file, under the name the program asks for (app/show_help.h), next
+# to the programs of the build, where the help viewer looks first.
 # (CMake copies it again whenever the page changes.)
-configure_file(app/help/ombrix_help.html ${CMAKE_BINARY_DIR}/Ombrix.HLP COPYONLY)
+file(STRINGS app/show_help.h OMBRIX_HELP_FILE REGEX "kHelpFile\\[\\] = \"[^\"]+\"")
+string(REGEX REPLACE ".*\"([^\"]+)\".*" "\\1" OMBRIX_HELP_FILE "${OMBRIX_HELP_FILE}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS app/show_help.h)
+configure_file(app/help/ombrix_help.html ${CMAKE_BINARY_DIR}/${OMBRIX_HELP_FILE} COPYONLY)
 
 include(app/changelog.cmake)
 include(app/man.cmake)
@@ -47,8 +52,13 @@ configure_file(app/desktop/${OMBRIX_DESKTOP_ID}.metainfo.xml.in
 # The help viewer finds the help in share/ombrix beside the program's bin
 # folder, so these folders stay as they are.
 install(TARGETS ombrix RUNTIME DESTINATION bin)
-install(FILES app/help/ombrix_help.html DESTINATION share/ombrix RENAME Ombrix.HLP)
+install(FILES app/help/ombrix_help.html DESTINATION share/ombrix RENAME ${OMBRIX_HELP_FILE})
 install(FILES app/desktop/${OMBRIX_DESKTOP_ID}.desktop DESTINATION share/applications)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/generated/${OMBRIX_DESKTOP_ID}.metainfo.xml
         DESTINATION share/metainfo)
 install(FILES app/icon/ombrix.png DESTINATION share/icons/hicolor/32x32/apps)
+foreach(size 48 64 128 256)
+  install(FILES app/icon/ombrix-${size}.png DESTINATION share/icons/hicolor/${size}x${size}/apps
+          RENAME ombrix.png)
+endforeach()
+install(FILES app/icon/ombrix.svg DESTINATION share/icons/hicolor/scalable/apps)

@@ -8,6 +8,7 @@ add_library(ombrix_app STATIC
   app/handles.cpp
   app/main_dialog.cpp
   app/parse_birth_date.cpp
+  app/save_error.cpp
   app/save_report.cpp
   app/show_help.cpp)
 target_include_directories(ombrix_app PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
@@ -27,15 +28,17 @@ set_source_files_properties(app/ombrix.rc PROPERTIES OBJECT_DEPENDS
 add_executable(Ombrix WIN32 app/main.cpp)
 target_link_libraries(Ombrix PRIVATE ombrix_resources ombrix_app)
 
-# No Windows of today has a viewer for WinHelp files, and no tool here makes
-# one: the help goes next to Ombrix.exe as an HTML page for a browser.
+# No Windows of today has a viewer for WinHelp files: the help is an HTML
+# page for the browser, which Ombrix.exe carries and the zip holds beside it
+# (platform/win32/help_page.h).
 set(OMBRIX_HELP_PAGE ${CMAKE_BINARY_DIR}/Ombrix.html)
 configure_file(app/help/ombrix_help.html ${OMBRIX_HELP_PAGE} COPYONLY)
 
-# One folder, Ombrix.exe, Ombrix.html and the licence side by side; cpack in
-# the build folder packs it as Ombrix-<version>-win64.zip.
+# One folder, Ombrix.exe, Ombrix.html, what is what (README.txt) and the
+# licence side by side, ombrix-report.exe in bin; cpack in the build folder
+# packs it as Ombrix-<version>-win64.zip.
 install(TARGETS Ombrix RUNTIME DESTINATION .)
-install(FILES ${OMBRIX_HELP_PAGE} DESTINATION .)
+install(FILES ${OMBRIX_HELP_PAGE} app/windows/README.txt DESTINATION .)
 install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME Ombrix)

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int kHelpPopup = 2;  // "Appi !?" on the menu bar
 constexpr UINT kSimpleBeep = 0xFFFFFFFF;
 constexpr char kCloseQuestion[] = "Kas salvestada muudatused enne sulgemist?";
 constexpr char kCloseCaption[] = "Ombrix";
@@ -117,8 +116,11 @@ void CloseDialog(HWND dialog) {
 }
 
 // Moves the right-hand buttons with the right edge, stretches the report view
-// with both edges and keeps the status bar along the bottom, all from the
-// metrics of initialisation, so that nothing accumulates. A size reported
+// with both edges and moves the status bar along the bottom edge, all from
+// the metrics of initialisation, so that nothing accumulates. The status bar
+// places itself there anyway, across the whole width (CCS_BOTTOM on Windows,
+// the layer's bar alike): it overrides the rectangle given here, and being
+// moved only makes it take its place again for the new size. A size reported
 // before initialisation (no metrics yet) moves nothing. When minimised, the
 // client is 0 x 0: sizes come out negative and the platform takes them as 0;
 // the next size restores the layout.
@@ -185,11 +187,19 @@ BOOL OnCommand(HWND dialog, WPARAM wParam) {
   return FALSE;
 }
 
+// The "Appi !?" popup: the last on the menu bar, where Windows programs keep
+// their help.
+HMENU HelpPopup(HWND dialog) {
+  HMENU last = nullptr;
+  for (int i = 0; HMENU popup = GetSubMenu(GetMenu(dialog), i); ++i) last = popup;
+  return last;
+}
+
 // A right click on the dialog itself beeps and opens the "Appi !?" popup at
 // the cursor; a chosen item comes back as WM_COMMAND.
 BOOL OnRightButtonUp(HWND dialog, LPARAM lParam) {
   MessageBeep(kSimpleBeep);
-  HMENU popup = GetSubMenu(GetMenu(dialog), kHelpPopup);
+  HMENU popup = HelpPopup(dialog);
   POINT cursor = {LOWORD(lParam), HIWORD(lParam)};
   ClientToScreen(dialog, &cursor);
   TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0,

@@ -8,21 +8,20 @@
 // the system does that best (platform/replace_file.h), so that a write that
 // fails leaves the old text as it was and the file keeps what makes it that
 // file (its links, owner and permissions); and a file that does not receive
-// the text is reported in a message box rather than passed over.
+// the text is reported in a message box that says why (app/save_error.h)
+// rather than passed over.
 #include "app/save_report.h"
 
 #include <windows.h>
 
-#include <cstdio>
 #include <memory>
 #include <new>
-#include <string>
 
 #include "app/handles.h"
 #include "app/resource.h"
+#include "app/save_error.h"
 #include "platform/replace_file.h"
 #include "tables/buffers.h"
-#include "text/code_page.h"
 
 namespace {
 
@@ -41,10 +40,6 @@ constexpr char kFilters[] = "Tekstifailid (*.txt)\0*.txt\0K\xF5ik Failid (*.*)\0
 constexpr char kTitle[] = "Salvesta see jutt kettale";
 constexpr char kDefaultExtension[] = "txt";
 
-// "Faili „...“ ei õnnestunud salvestada." in code page 1257.
-constexpr char kErrorCaption[] = "Viga";
-constexpr char kErrorFormat[] = "Faili \x84%s\x93 ei \xF5nnestunud salvestada.";
-
 // The whole text of the report view, up to its first NUL, with its length
 // in bytes. A text that fits goes through ReportText, as every text of the
 // program does; a longer one through a buffer of its own size, held by
@@ -62,22 +57,6 @@ const char* ReadReportView(std::unique_ptr<char[]>* large, DWORD* length) {
   GetDlgItemTextA(MainDialog, IDC_REPORT_VIEW, text, size);
   *length = static_cast<DWORD>(lstrlenA(text));
   return text;
-}
-
-// The chosen name as the program's text: file names come in the system's
-// code page for them (CP_ACP: UTF-8 on Linux, the ANSI code page on
-// Windows), the program's texts are code page 1257, in which a letter it
-// lacks shows as "?".
-std::string NameAsText(const char* path) {
-  WCHAR wide[kFileNameSize];
-  int count = MultiByteToWideChar(CP_ACP, 0, path, -1, wide, kFileNameSize);
-  return CodePageFromUtf16(wide, count > 0 ? static_cast<size_t>(count - 1) : 0);
-}
-
-void ShowSaveError(const char* path) {
-  char message[kFileNameSize + sizeof kErrorFormat];
-  std::snprintf(message, sizeof message, kErrorFormat, NameAsText(path).c_str());
-  MessageBoxA(MainDialog, message, kErrorCaption, MB_OK);
 }
 
 }  // namespace
@@ -101,8 +80,12 @@ bool SaveReport() {
   std::unique_ptr<char[]> large;
   DWORD length = 0;
   const char* text = ReadReportView(&large, &length);
-  if (text == nullptr || !ReplaceFileContents(fileName, text, length)) {
-    ShowSaveError(fileName);
+  if (text == nullptr) {
+    ShowSaveError(fileName, ERROR_NOT_ENOUGH_MEMORY);
+    return false;
+  }
+  if (!ReplaceFileContents(fileName, text, length)) {
+    ShowSaveError(fileName, GetLastError());
     return false;
   }
   SendDlgItemMessageA(MainDialog, IDC_REPORT_VIEW, EM_SETMODIFY, FALSE, 0);

@@ -13,6 +13,10 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+
+#include <vector>
+
+#include "cli/windows_console.h"
 #endif
 
 #include <cerrno>
@@ -24,6 +28,7 @@
 
 #include "cli/reading_json.h"
 #include "date/birth_date.h"
+#include "date/default_date.h"
 #include "generated/version.h"
 #include "report/report.h"
 #include "tables/buffers.h"
@@ -32,7 +37,7 @@
 
 namespace {
 
-constexpr const char* kDefaultDate = "27. Oktoober 1980";
+constexpr const char* kDefaultDate = OMBRIX_DEFAULT_DATE;
 constexpr const char* kVersion = OMBRIX_VERSION;
 constexpr int kUsageError = 2;
 constexpr int kWriteError = 1;
@@ -40,15 +45,15 @@ constexpr int kWriteError = 1;
 const char kSynopsis[] =
     "Usage: ombrix-report [--raw | --json] [--] [DATE]\n"
     "       ombrix-report --table ID\n";
-const char kOptions[] =
-    "Prints the numerology report of DATE (default \"27. Oktoober 1980\"),\n"
-    "typed as in the program's date input: day, month, full year.\n"
-    "  --raw       print the exact bytes (code page 1257, CR LF line ends)\n"
-    "  --json      print the numbers of the reading as one JSON object\n"
-    "  --table ID  print the exact bytes of knowledge-base table ID\n"
-    "  --help      show this help\n"
-    "  --version   show the version\n"
-    "  --          end of the options: a DATE may follow\n";
+const char kOptions[] = "Prints the numerology report of DATE (default \"" OMBRIX_DEFAULT_DATE
+                        "\"),\n"
+                        "typed as in the program's date input: day, month, full year.\n"
+                        "  --raw       print the exact bytes (code page 1257, CR LF line ends)\n"
+                        "  --json      print the numbers of the reading as one JSON object\n"
+                        "  --table ID  print the exact bytes of knowledge-base table ID\n"
+                        "  --help      show this help\n"
+                        "  --version   show the version\n"
+                        "  --          end of the options: a DATE may follow\n";
 
 enum class Output { kTerminal, kRaw, kJson };
 
@@ -70,6 +75,17 @@ void Write(FILE* stream, const std::string& bytes) {
   std::fwrite(bytes.data(), 1, bytes.size(), stream);
 }
 
+// A console write that failed, which counts as output cut short.
+bool ConsoleFailed = false;
+
+// Writes UTF-8 text: on Windows a console gets it in Unicode.
+void WriteText(FILE* stream, const std::string& utf8) {
+#ifdef _WIN32
+  if (WriteToConsole(stream, utf8, &ConsoleFailed)) return;
+#endif
+  Write(stream, utf8);
+}
+
 int Fail(const std::string& message) {
   std::fprintf(stderr, "ombrix-report: %s\n", message.c_str());
   return kUsageError;
@@ -85,7 +101,7 @@ int FailWithUsage(const std::string& message) {
 // it is flushed and closed, and a command whose output is cut short must
 // not report success.
 int FinishOutput(int status) {
-  bool failed = std::ferror(stdout) != 0;
+  bool failed = std::ferror(stdout) != 0 || ConsoleFailed;
   int error = errno;
   if (std::fclose(stdout) != 0) {
     failed = true;
@@ -115,15 +131,19 @@ int PrintReport(const char* dateUtf8, Output output) {
   if (ParseDateText(date.c_str(), &birthDate) != 0) {
     char caption[kDateTextSize] = "";
     ComposeDateError(caption, sizeof caption);
-    Write(stderr, ForTerminal(std::string(caption) + "\r\n" + ReportText + "\r\n"));
+    WriteText(stderr, ForTerminal(std::string(caption) + "\r\n" + ReportText + "\r\n"));
     return kUsageError;
   }
   if (output == Output::kJson) {
-    Write(stdout, ReadingJson(birthDate) + "\n");
+    WriteText(stdout, ReadingJson(birthDate) + "\n");
     return 0;
   }
   ComposeReport(birthDate);
-  Write(stdout, output == Output::kRaw ? std::string(ReportText) : ForTerminal(ReportText));
+  if (output == Output::kRaw) {
+    Write(stdout, ReportText);
+  } else {
+    WriteText(stdout, ForTerminal(ReportText));
+  }
   return 0;
 }
 
@@ -158,7 +178,7 @@ int Run(int argc, char** argv) {
     }
     if (!options || arg[0] != '-' || arg[1] == '\0') {
       if (date != nullptr) {
-        return Fail("only one date, in one argument (quote it: \"27. Oktoober 1980\")");
+        return Fail("only one date, in one argument (quote it: \"" OMBRIX_DEFAULT_DATE "\")");
       }
       date = arg;
       continue;
@@ -185,5 +205,16 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // The arguments in UTF-8, as on Linux, whatever the system's code page.
+  std::vector<std::string> utf8 = Utf8Arguments();
+  std::vector<char*> arguments;
+  for (std::string& argument : utf8) arguments.push_back(argument.data());
+  arguments.push_back(nullptr);
+  if (!utf8.empty()) {
+    argc = static_cast<int>(utf8.size());
+    argv = arguments.data();
+  }
+#endif
   return FinishOutput(Run(argc, argv));
 }

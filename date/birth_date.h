@@ -3,7 +3,8 @@
 // The accepted form is day, month and year in this order, separated by a
 // full stop or a blank (with any number of further blanks). The month is a
 // number or an Estonian month name, its abbreviation, or any text beginning
-// with one of them, in any letter case. The year is written in full and may
+// with one of them, in any letter case; a full name may be typed with plain
+// a, o and u for its Estonian letters ("marts"). The year is written in full and may
 // be zero or negative. Only the first 255 characters of the input count.
 //
 // ParseDateText fills a BirthDate or fails; it uses TableText for the month

@@ -27,14 +27,36 @@ static bool EqualIgnoringCase(const char* a, const char* b, int length) {
   return true;
 }
 
+// Whether text begins with candidate, letter case ignored; a text shorter
+// than the candidate cannot.
+static bool BeginsWith(const char* text, int textLength, const char* candidate) {
+  int length = static_cast<int>(std::strlen(candidate));
+  return length <= textLength && EqualIgnoringCase(text, candidate, length);
+}
+
+// Writes a, o, o and u for the lower-case ä, õ, ö and ü of code page 1257,
+// as a keyboard without Estonian letters types them; true when one changed.
+static bool ToPlainLetters(char* text) {
+  bool changed = false;
+  for (char* c = text; *c != '\0'; ++c) {
+    char plain = *c == '\xE4' ? 'a' : *c == '\xF5' || *c == '\xF6' ? 'o' : *c == '\xFC' ? 'u' : *c;
+    changed = changed || plain != *c;
+    *c = plain;
+  }
+  return changed;
+}
+
 int32_t MatchMonthName(const char* text) {
   int textLength = static_cast<int>(std::strlen(text));
   char candidate[kDateTextSize];
   for (int32_t month = 1; month <= 12; ++month) {
     for (int n = 1; MonthField(candidate, sizeof candidate, month, n) == 0; ++n) {
-      int length = static_cast<int>(std::strlen(candidate));
-      // A text shorter than the candidate cannot begin with it.
-      if (length <= textLength && EqualIgnoringCase(text, candidate, length)) return month;
+      if (BeginsWith(text, textLength, candidate)) return month;
+      // The full name typed with plain letters ("marts") is that month, too:
+      // tried before any later month's abbreviation ("ma") can take it.
+      if (n == 1 && ToPlainLetters(candidate) && BeginsWith(text, textLength, candidate)) {
+        return month;
+      }
     }
   }
   return 0;

@@ -12,7 +12,9 @@
 int MonthField(char* dest, int destSize, int32_t month, int n);
 
 // The month whose name or abbreviation begins text, letter case ignored for
-// all code page 1257 letters; 0 when none does.
+// all code page 1257 letters; 0 when none does. Months are tried in order,
+// each with its full name, then that name with plain a, o and u for ä, õ, ö
+// and ü ("marts"), its abbreviation and its locative; the first match wins.
 int32_t MatchMonthName(const char* text);
 
 #endif

@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 2) return 0;
   static char input[70000];
   if (size >= sizeof input) size = sizeof input - 1;
-  int skip = data[0] % 12;
+  int skip = data[0] % 14 - 2;  // a negative field or skip is a miss
   std::memcpy(input, data + 1, size - 1);
   input[size - 1] = '\0';
   const char* rest = input;
@@ -59,19 +59,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   char dest[kDestSize + 16];
   std::memset(dest, 'G', sizeof dest);
   std::strcpy(dest, "unchanged");
-  LineAfterKey(dest, kDestSize, table, key, " ");
+  if (LineAfterKey(dest, kDestSize, table, key, " ") != 0 && std::strcmp(dest, "unchanged") != 0) {
+    std::abort();
+  }
   CheckGuard(dest, kDestSize);
   if (std::memchr(dest, '\0', kDestSize) == nullptr) std::abort();
 
   std::strcpy(dest, "unchanged");
-  if (FieldOfKeyedLine(dest, kDestSize, table, key, skip) != 0 &&
-      std::strcmp(dest, "unchanged") != 0) {
+  int field = FieldOfKeyedLine(dest, kDestSize, table, key, skip);
+  if ((field != 0 || skip < 0) && (field != -1 || std::strcmp(dest, "unchanged") != 0)) {
     std::abort();
   }
   CheckGuard(dest, kDestSize);
 
   int column = ColumnOfValue(table, key, value, skip);
-  if (column < -1 || column == 0 || column > tableLength) std::abort();
+  if (column < -1 || column == 0 || column > tableLength || (skip < 0 && column != -1)) {
+    std::abort();
+  }
 
   // A line moved to the start of its own buffer equals one copied out.
   static char own[70000];

@@ -7,9 +7,12 @@
 
 #include "date/birth_date.h"
 
-// Days 10, 12-21 and 23-31 have a birthday gift, 1-8; other days have 0,
-// and then the section appends nothing.
+// The distance of the day's two digits, unreduced: days 10, 12-21 and
+// 23-31 have a birthday gift, 1-8; other days have 0, and then the section
+// appends nothing.
 int32_t BirthdayGiftNumber(BirthDate date);
+
+// Appends the gift's line and meaning, for a day that has one.
 void AppendBirthdayGift(BirthDate date);
 
 #endif

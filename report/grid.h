@@ -21,9 +21,17 @@ struct GridFlags {
 // Marks every character of n in decimal: a digit its own flag, a minus sign
 // flag 0.
 void MarkDigits(int32_t n, GridFlags* flags);
+// flags := the digits of day, month and year, of the grid sum (their plain
+// one-digit reductions added up) and of that sum reduced, then the complete
+// lines. A negative reduced sum, from a year below 0, marks only its digits.
 void MarkGrid(BirthDate date, GridFlags* flags);
-// The grid as shown: three rows of cells, a digit or a star each.
+
+// dest := the grid as shown: "\r\n", then three rows of three cells, each a
+// TAB, a blank and the digit or a star, each row ended by an empty line.
 void BuildGridText(const GridFlags* flags, char* dest, int destSize);
+
+// Appends the grid's heading, the grid, the readings of its complete lines
+// and the meanings of its present digits.
 void AppendGrid(BirthDate date);
 
 #endif

@@ -103,8 +103,10 @@ void AppendPlace(const PreviousLife* life) {
 
 // The year stands in the birth month's row under the column of the year
 // letter in the header row; the header's label "0" is the first zero of the
-// table. The year is kept as stored.
+// table. The year is kept as stored; a letter or month the table lacks (its
+// column is -1, which no field has) gives an empty year.
 void FindPastBirthYear(const PreviousLife* life, int32_t month, char* dest) {
+  dest[0] = '\0';
   LoadTextTable(TableText, kTextBufferSize, kPastYearTableId);
   int yearColumn = ColumnOfValue(TableText, "0", life->yearLetter, 1);
   FormNumberKey("\r\n%li", month);

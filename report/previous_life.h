@@ -49,6 +49,8 @@ struct PreviousLifeRows {
 };
 // Fills rows from the deciding values; uses TableText for the year table.
 void ChoosePreviousLifeRows(BirthDate date, const PreviousLife* life, PreviousLifeRows* rows);
+
+// Appends the reading's six blocks, or nothing when DecidePreviousLife fails.
 void AppendPreviousLife(BirthDate date);
 
 #endif

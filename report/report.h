@@ -11,7 +11,10 @@
 
 #include "date/birth_date.h"
 
-// Holds the month name of the header, then the keys the sections form.
+// Holds in turn the month name of the header, the keys the sections form,
+// the previous life's place line with its number filled in and the format
+// of its presumed birth year: texts needed while TableText and ScratchLine
+// hold something else.
 constexpr int kKeyTextSize = 256;
 extern char KeyText[kKeyTextSize];
 

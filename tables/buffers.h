@@ -3,7 +3,8 @@
 // ReportText holds the report being built (and serves as the transfer buffer
 // for the introduction and for saving); TableText the table loaded last, also
 // the destination of every formatted line; ScratchLine the line looked up
-// last, also used as a format. Every text in them is NUL-terminated.
+// last, also used as a format. Every text in them is NUL-terminated. The
+// report adds a small fourth one, KeyText (report/report.h).
 //
 // No copy here ever writes past the size it is given: a text that does not
 // fit is cut, and the destination keeps its terminating NUL inside its size.

@@ -37,7 +37,8 @@ void FetchKeyedLine(const char* key) {
 }
 
 void JoinKeyedLine(const char* key) {
-  LineAfterKey(TableText, kTextBufferSize, TableText, key, " ");
+  // On a miss TableText still holds the whole table, which must not follow.
+  if (LineAfterKey(TableText, kTextBufferSize, TableText, key, " ") != 0) return;
   AppendText(ScratchLine, kTextBufferSize, "\r\n");
   AppendText(ScratchLine, kTextBufferSize, TableText);
 }

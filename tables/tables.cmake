@@ -3,6 +3,12 @@
 # build (OMBRIX_HOST_TOOLS: that build's folder).
 if(CMAKE_CROSSCOMPILING)
   set(OMBRIX_HOST_TOOLS "" CACHE PATH "Folder of a native build that holds kb_convert")
+  if(OMBRIX_HOST_TOOLS STREQUAL "")
+    message(FATAL_ERROR "A cross build converts the knowledge base with the kb_convert of a "
+      "native build: build that first (cmake --preset default && cmake --build --preset default "
+      "--target kb_convert) and pass its folder, -DOMBRIX_HOST_TOOLS=${CMAKE_SOURCE_DIR}/build/default "
+      "(the windows and web presets do).")
+  endif()
   add_executable(kb_convert IMPORTED)
   set_target_properties(kb_convert PROPERTIES IMPORTED_LOCATION ${OMBRIX_HOST_TOOLS}/kb_convert)
 else()

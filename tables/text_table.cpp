@@ -36,19 +36,20 @@ void TrimLeadingBlanks(const char* source, char* dest, int destSize) {
   CopyBytes(dest, destSize, rest, static_cast<int>(std::strlen(rest)));
 }
 
-void LineAfterKey(char* dest, int destSize, const char* text, const char* key,
-                  const char* separator) {
+int LineAfterKey(char* dest, int destSize, const char* text, const char* key,
+                 const char* separator) {
   int keyLength = static_cast<int>(std::strlen(key));
   int k = FindText(text, key, keyLength);
-  if (k < 0) return;
+  if (k < 0) return -1;
   int p = k + keyLength;
   int s = FindText(text + p, separator, 1);
-  if (s < 0) return;
+  if (s < 0) return -1;
   p += s;
   p += CountLeadingBlanks(text + p);
   int e = FindText(text + p, "\r\n", 2);
-  if (e < 0) return;
+  if (e < 0) return -1;
   CopyBytes(dest, destSize, text + p, e);
+  return 0;
 }
 
 // Moves *p over count fields of the row whose line ends at eol; -1 when a TAB
@@ -63,14 +64,19 @@ static int SkipFields(const char* text, int* p, int eol, int count) {
   return 0;
 }
 
-// Where the field stands that follows the key after count more fields; -1
-// when the key or one of the fields is missing.
+// Where the field stands that follows the key after count (0 or more) more
+// fields; -1 when count is negative or the key or one of the fields is
+// missing.
 static int FieldAfterKey(const char* text, const char* key, int count) {
+  if (count < 0) return -1;
   int keyLength = static_cast<int>(std::strlen(key));
   int k = FindText(text, key, keyLength);
   if (k < 0) return -1;
   int p = k + keyLength;
-  int eol = p + FindText(text + p, "\r\n", 2);
+  // A row with no line end behind its key ends where the key does: only its
+  // field 0 can be read.
+  int lineLength = FindText(text + p, "\r\n", 2);
+  int eol = lineLength < 0 ? p : p + lineLength;
   if (SkipFields(text, &p, eol, count) < 0) return -1;
   return p;
 }

@@ -15,9 +15,10 @@
 // TAB after the last one. A field ends only at the next TAB, never at the
 // line end.
 //
-// Lookups return -1 when the key, field or value is missing and then leave
-// their destination as it was; LineAfterKey returns nothing. No lookup checks
-// what it finds beyond that, and none shows a message.
+// Lookups return -1 when the key, field or value is missing (a negative
+// field number or skip count is missing, too) and then leave their
+// destination as it was. No lookup checks what it finds beyond that, and none
+// shows a message.
 #ifndef OMBRIX_TABLES_TEXT_TABLE_H
 #define OMBRIX_TABLES_TEXT_TABLE_H
 
@@ -37,17 +38,19 @@ void TrimLeadingBlanks(const char* source, char* dest, int destSize);
 
 // dest := the text of the row found by key: behind the first separator
 // character after the key (searched beyond the key's line, too) and the run
-// of blanks there, up to the next CR LF. Without key, separator or CR LF,
-// dest is left as it was. dest may be the table's own buffer.
-void LineAfterKey(char* dest, int destSize, const char* text, const char* key,
-                  const char* separator);
+// of blanks there, up to the next CR LF. Returns 0, or -1 without key,
+// separator or CR LF, with dest left as it was. dest may be the table's own
+// buffer.
+int LineAfterKey(char* dest, int destSize, const char* text, const char* key,
+                 const char* separator);
 
-// dest := field n of the row found by key (field 0 is the text between key
-// and first TAB). Returns 0, or -1 with dest unchanged.
+// dest := field n (0 or more) of the row found by key; field 0 is the text
+// between key and first TAB. Returns 0, or -1 with dest unchanged.
 int FieldOfKeyedLine(char* dest, int destSize, const char* text, const char* key, int n);
 
-// Number, counted from 1 after the skipped fields, of the first field of the
-// row found by key that contains value as a substring; -1 when none does.
+// Number, counted from 1 after the skip (0 or more) skipped fields, of the
+// first field of the row found by key that contains value as a substring; -1
+// when none does.
 // Only fields ended by a TAB inside the row are examined.
 int ColumnOfValue(const char* text, const char* key, const char* value, int skip);
 

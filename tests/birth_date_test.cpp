@@ -33,6 +33,13 @@ TEST(ParseDateText, AcceptsAndRejectsWhatAPersonTypes) {
       {"5 mai 1990", 5, 5, 1990},
       {"5 M\xC4RTS 1990", 5, 3, 1990},
       {"5 m\xE4rts 1990", 5, 3, 1990},
+      {"5 marts 1990", 5, 3, 1990},  // the full name without its Estonian letter
+      {"5 MARTSIL 1990", 5, 3, 1990},
+      {"5. Marts. 1990", 5, 3, 1990},
+      {"5 mart 1990", 5, 5, 1990},  // no full name: May's abbreviation "ma"
+      {"5 mar 1990", 5, 5, 1990},
+      {"5 ma 1990", 5, 5, 1990},
+      {"5 m\xE4 1990", 5, 3, 1990},
       {"5 sept 1990", 5, 9, 1990},
       {"27. okt. 1980", 27, 10, 1980},
       {"27 oktoobril 1980", 27, 10, 1980},

@@ -125,6 +125,66 @@ bool LineAlongSide(const QImage& image, QRect control, Qt::Edge side, qreal dpr,
   return false;
 }
 
+// The share of the pixels of the menu bar's item that are painted in the
+// palette's highlight colour.
+double HighlightedShare(QMenuBar* bar, int item) {
+  QImage image = bar->grab().toImage();
+  QRect area = bar->actionGeometry(bar->actions().at(item)) & image.rect();
+  QRgb highlight = bar->palette().color(QPalette::Highlight).rgb();
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) count += image.pixel(x, y) == highlight;
+  }
+  return area.isEmpty() ? 0 : double(count) / (area.width() * area.height());
+}
+
+// Palettes the focus must show in: the style's own, a dark one and a
+// high-contrast one.
+QPalette DarkPalette() {
+  QPalette palette;
+  palette.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+  palette.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+  palette.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+  palette.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+  palette.setColor(QPalette::Button, QColor(0x40, 0x40, 0x40));
+  palette.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+  palette.setColor(QPalette::Highlight, QColor(0x3d, 0xae, 0xe9));
+  palette.setColor(QPalette::HighlightedText, Qt::black);
+  return palette;
+}
+
+QPalette HighContrastPalette() {
+  QPalette palette;
+  for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+    palette.setColor(role, Qt::black);
+  }
+  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    palette.setColor(role, Qt::white);
+  }
+  palette.setColor(QPalette::Highlight, Qt::yellow);
+  palette.setColor(QPalette::HighlightedText, Qt::black);
+  return palette;
+}
+
+// What the window shows on the screen once its pending paints are done: a
+// control that did not paint itself anew shows as it was.
+QImage OnScreen(QWidget* window) {
+  QCoreApplication::processEvents();
+  return window->screen()
+      ->grabWindow(window->winId())
+      .toImage()
+      .convertToFormat(QImage::Format_RGB32);
+}
+
+// How many pixels of the widget differ between two pictures of its window.
+int DifferingPixels(const QImage& a, const QImage& b, QRect area) {
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) count += a.pixel(x, y) != b.pixel(x, y);
+  }
+  return count;
+}
+
 // What the save dialog shows: labels, buttons and their tips, choices, the
 // column headings and every cell of the folder's files.
 QStringList SaveDialogTexts(QFileDialog* dialog) {
@@ -182,9 +242,12 @@ class DesktopTest : public QObject {
       QTRY_COMPARE(QApplication::focusWidget(), bar);
       QCOMPARE(bar->activeAction(), bar->actions().first());
       QVERIFY(OpenPopup() == nullptr);
+      QVERIFY(HighlightedShare(bar, 0) > 0.3);
+      QVERIFY(HighlightedShare(bar, 1) == 0);
       QTest::keyClick(bar, Qt::Key(key));
       QTRY_COMPARE(QApplication::focusWidget(), control);
       QCOMPARE(bar->activeAction(), nullptr);
+      QVERIFY(HighlightedShare(bar, 0) == 0);
 
       QTest::keyClick(control, Qt::Key(key));
       QTest::keyClick(bar, Qt::Key_Down);
@@ -194,6 +257,85 @@ class DesktopTest : public QObject {
       QTest::keyClick(bar, Qt::Key_Escape);
     });
     QVERIFY(Commands.empty());
+  }
+
+  // Every control that takes the focus shows it, the default button and the
+  // report view too, in the style's palette, a dark and a high-contrast one:
+  // on the screen, the control's pixels differ between focused and not,
+  // along its whole edge at least, and are as before once the focus left.
+  void theFocusIsVisible_data() {
+    QTest::addColumn<int>("palette");
+    QTest::addColumn<int>("control");
+    const char* names[] = {"style's", "dark", "high contrast"};
+    for (int palette = 0; palette < 3; ++palette) {
+      for (int control : {IDOK, IDCANCEL, IDC_BIRTH_DATE_INPUT, IDC_REPORT_VIEW}) {
+        QTest::addRow("%s palette, control %d", names[palette], control) << palette << control;
+      }
+    }
+  }
+
+  void theFocusIsVisible() {
+    QFETCH(int, palette);
+    QFETCH(int, control);
+    QPalette original = QApplication::palette();
+    if (palette == 1) QApplication::setPalette(DarkPalette());
+    if (palette == 2) QApplication::setPalette(HighContrastPalette());
+    RunMainDialog([&](HWND dialog) {
+      QWidget* window = dialog->widget;
+      QWidget* focused = Widget(dialog, control);
+      QWidget* elsewhere = Widget(dialog, control == IDC_HELP_BUTTON ? IDOK : IDC_HELP_BUTTON);
+      QRect area(focused->mapTo(window, QPoint(0, 0)), focused->size());
+      elsewhere->setFocus();
+      QTRY_COMPARE(QApplication::focusWidget(), elsewhere);
+      QImage without = OnScreen(window);
+      focused->setFocus();
+      QTRY_COMPARE(QApplication::focusWidget(), focused);
+      QImage with = OnScreen(window);
+      int edge = focused->width() + focused->height();
+      QVERIFY2(
+          DifferingPixels(without, with, area) >= edge,
+          qPrintable(QStringLiteral("%1 pixels differ").arg(DifferingPixels(without, with, area))));
+      elsewhere->setFocus();
+      QTRY_COMPARE(QApplication::focusWidget(), elsewhere);
+      QCOMPARE(DifferingPixels(without, OnScreen(window), area), 0);
+    });
+    QApplication::setPalette(original);
+  }
+
+  // Ctrl and the wheel, Ctrl++ and Ctrl+- zoom the report view's text, and
+  // Ctrl+0 brings it back; the dialog keeps its layout.
+  void theReportsTextZooms() {
+    RunMainDialog([](HWND dialog) {
+      QPlainTextEdit* view = ReportView(dialog);
+      QLineEdit* date = DateInput(dialog);
+      int size = view->font().pixelSize();
+      QRect geometry = view->geometry();
+      auto wheel = [view](int delta, Qt::KeyboardModifiers modifiers) {
+        QPoint at = view->viewport()->rect().center();
+        QWheelEvent event(at, view->viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view->viewport(), &event);
+      };
+      view->setFocus();
+      QTest::keyClick(view, Qt::Key_Plus, Qt::ControlModifier);
+      QVERIFY(view->font().pixelSize() > size);
+      QTest::keyClick(view, Qt::Key_0, Qt::ControlModifier);
+      QCOMPARE(view->font().pixelSize(), size);
+      QTest::keyClick(view, Qt::Key_Minus, Qt::ControlModifier);
+      QVERIFY(view->font().pixelSize() < size);
+      QTest::keyClick(view, Qt::Key_Equal, Qt::ControlModifier);
+      QCOMPARE(view->font().pixelSize(), size);
+      wheel(120, Qt::ControlModifier);
+      QVERIFY(view->font().pixelSize() > size);
+      wheel(-120, Qt::ControlModifier);
+      QCOMPARE(view->font().pixelSize(), size);
+      for (int step = 0; step < 40; ++step) wheel(120, Qt::ControlModifier);
+      QCOMPARE(view->font().pixelSize(), size * 4);
+      wheel(-120, Qt::NoModifier);
+      QCOMPARE(view->font().pixelSize(), size * 4);
+      QCOMPARE(view->geometry(), geometry);
+      QCOMPARE(date->font().pixelSize(), size);
+    });
   }
 
   void shiftF10AndTheMenuKeyOpenTheEditMenu_data() {
@@ -348,7 +490,7 @@ class DesktopTest : public QObject {
     RunMainDialog([](HWND dialog) { Choose(dialog, IDM_SAVE); });
     QCOMPARE(dialogs.Seen(), 1);
     for (const char* expected : {"15 baiti", "1 bait", "1,5 kB", "20 MB", "7. dets 2023 10:05",
-                                 "Tekstifail", "DOC-fail", "Kaust", "Suurus", "Muudetud"}) {
+                                 "Tekstifail", "DOC-fail", "Kaust", "Suurus", "Muutmisaeg"}) {
       QVERIFY2(texts.contains(QString::fromUtf8(expected)), expected);
     }
     const QRegularExpression english(QStringLiteral(
@@ -518,6 +660,37 @@ class DesktopTest : public QObject {
     QFile file(log);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("bell-window-system\n"));
+  }
+
+  // A larger desktop font (qt6ct's or KDE's setting) enlarges the dialog's
+  // font and, through its dialog units, the whole layout in proportion.
+  // Last: the program keeps the opening size of its dialog as the least
+  // size, for this process's later dialogs too.
+  void theDialogFollowsTheDesktopsFontSize() {
+    constexpr double kLarger = 14;
+    const QFont original = QApplication::font();
+    double before = std::max(9.0, original.pointSizeF());
+    auto measure = [](QSize* client, int* pixels, QRect* view) {
+      RunMainDialog([=](HWND dialog) {
+        *client = LiveDialog(dialog)->Client()->size();
+        *pixels = DateInput(dialog)->font().pixelSize();
+        *view = ReportView(dialog)->geometry();
+      });
+    };
+    QSize normalClient, largerClient;
+    int normalPixels = 0, largerPixels = 0;
+    QRect normalView, largerView;
+    measure(&normalClient, &normalPixels, &normalView);
+    QFont larger = original;
+    larger.setPointSizeF(kLarger);
+    QApplication::setFont(larger);
+    measure(&largerClient, &largerPixels, &largerView);
+    QApplication::setFont(original);
+    double scale = kLarger / before;
+    QVERIFY(std::abs(double(largerPixels) / normalPixels - scale) < 0.1 * scale);
+    QVERIFY(std::abs(double(largerClient.width()) / normalClient.width() - scale) < 0.1 * scale);
+    QVERIFY(std::abs(double(largerClient.height()) / normalClient.height() - scale) < 0.1 * scale);
+    QVERIFY(std::abs(double(largerView.left()) / normalView.left() - scale) < 0.15 * scale);
   }
 };
 

@@ -7,7 +7,9 @@
 #include <QMenu>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QXmlStreamReader>
 #include <QtTest>
 #include <algorithm>
 
@@ -52,6 +54,28 @@ QMenu* OpenPopup() {
 
 QImage Pixels(const QImage& image) {
   return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// The 32 x 32 picture of an SVG made of one-pixel-high rectangles, as the
+// icon's SVG is: each rectangle filled with its colour.
+QImage SvgSquares(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return QImage();
+  QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QXmlStreamReader svg(&file);
+  while (!svg.atEnd()) {
+    svg.readNext();
+    if (!svg.isStartElement() || svg.name() != QLatin1String("rect")) continue;
+    QXmlStreamAttributes a = svg.attributes();
+    QRect rect(a.value("x").toInt(), a.value("y").toInt(), a.value("width").toInt(),
+               a.value("height").toInt());
+    QColor colour(a.value("fill").toString());
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+      for (int x = rect.left(); x <= rect.right(); ++x) image.setPixel(x, y, colour.rgba());
+    }
+  }
+  return svg.hasError() ? QImage() : image;
 }
 
 struct AboutCloser {
@@ -141,6 +165,20 @@ class HelpAndAboutTest : public QObject {
     });
   }
 
+  // A help file that is there but cannot be read (its reads fail, whoever
+  // reads it) is reported as missing, not shown as an empty page.
+  void anUnreadableHelpFileIsReportedAsMissing() {
+    const char* unreadable = "/proc/self/clear_refs";
+    RunMainDialog([&](HWND dialog) {
+      QVERIFY(WinHelpA(dialog, unreadable, HELP_CONTENTS, 0));
+      QCOMPARE(HelpViewers().size(), 1);
+      QString text = HelpViewers().first()->toPlainText();
+      QVERIFY2(text.contains(QStringLiteral("Abifaili „%1“ ei leitud.").arg(unreadable)),
+               qPrintable(text));
+      QVERIFY(WinHelpA(dialog, unreadable, HELP_QUIT, 0));
+    });
+  }
+
   void helpFilesAreLookedForBesideTheProgram_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("folder");
@@ -190,6 +228,22 @@ class HelpAndAboutTest : public QObject {
       for (QAction* action : menu->actions()) items << action->text().section('\t', 0, 0);
       delete menu;
       QCOMPARE(items, QStringList({"&Kopeeri", "Kopeeri &lingi aadress", "", "V&ali kõik"}));
+    });
+  }
+
+  // The help's colours are the palette's, dark ones too: no heading or text
+  // has a colour of its own (links take the palette's link colour).
+  void theHelpTakesItsColoursFromThePalette() {
+    RunMainDialog([](HWND) {
+      ShowHelp();
+      QTextDocument* document = HelpViewers().first()->document();
+      for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+          QTextCharFormat format = fragment.fragment().charFormat();
+          QVERIFY2(format.isAnchor() || !format.hasProperty(QTextFormat::ForegroundBrush),
+                   qPrintable(fragment.fragment().text()));
+        }
+      }
     });
   }
 
@@ -290,6 +344,27 @@ class HelpAndAboutTest : public QObject {
     QCOMPARE(Pixels(QImage::fromData(bytes, "ICO")), Pixels(source));
     QCOMPARE(Pixels(QImage(kSourceDir + "/app/icon/ombrix.png")), Pixels(source));
     QCOMPARE(Pixels(QApplication::windowIcon().pixmap(32, 32).toImage()), Pixels(source));
+  }
+
+  // The desktop's larger icons repeat each pixel of the source as a square
+  // (at 48, a pixel and a half: the whole pixel at every even source pixel
+  // is the source's), and the scalable one draws the same squares.
+  void theLargerIconsShowTheSamePixels() {
+    QImage source = Pixels(QImage(kSourceDir + "/app/icon/ombrix.xpm"));
+    for (int size : {48, 64, 128, 256}) {
+      QImage icon =
+          Pixels(QImage(kSourceDir + QStringLiteral("/app/icon/ombrix-%1.png").arg(size)));
+      QCOMPARE(icon.size(), QSize(size, size));
+      for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+          if (size % 32 != 0 && (x % 2 != 0 || y % 2 != 0)) continue;
+          QPoint at(x * size / 32, y * size / 32);
+          QVERIFY2(icon.pixel(at) == source.pixel(x, y),
+                   qPrintable(QStringLiteral("%1 px, pixel %2,%3").arg(size).arg(x).arg(y)));
+        }
+      }
+    }
+    QCOMPARE(SvgSquares(kSourceDir + "/app/icon/ombrix.svg"), source);
   }
 };
 

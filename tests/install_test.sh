@@ -15,7 +15,12 @@ usr/bin/ombrix-report
 usr/share/applications/$id.desktop
 usr/share/doc/ombrix/changelog.gz
 usr/share/doc/ombrix/copyright
+usr/share/icons/hicolor/128x128/apps/ombrix.png
+usr/share/icons/hicolor/256x256/apps/ombrix.png
 usr/share/icons/hicolor/32x32/apps/ombrix.png
+usr/share/icons/hicolor/48x48/apps/ombrix.png
+usr/share/icons/hicolor/64x64/apps/ombrix.png
+usr/share/icons/hicolor/scalable/apps/ombrix.svg
 usr/share/lintian/overrides/ombrix
 usr/share/man/et/man1/ombrix-report.1.gz
 usr/share/man/et/man1/ombrix.1.gz
@@ -52,8 +57,26 @@ check "the AppStream release has the Debian changelog's date" $?
 diff <(sed '1,/^License:/d; s/^ //; s/^\.$//' "$doc/copyright") \
   <(sed '1,/^Copyright/d' "$sources/LICENSE" | sed 1d) >/dev/null
 check "the Debian copyright file carries the licence text of LICENSE" $?
-[ "$(png_size "$tmp/root/usr/share/icons/hicolor/32x32/apps/ombrix.png")" = 32x32 ]
-check "the desktop icon is 32 x 32" $?
+for size in 32 48 64 128 256; do
+  [ "$(png_size "$tmp/root/usr/share/icons/hicolor/${size}x$size/apps/ombrix.png")" = "${size}x$size" ]
+  check "the desktop icon of $size x $size pixels has that size" $?
+done
+grep -q 'viewBox="0 0 32 32"' "$tmp/root/usr/share/icons/hicolor/scalable/apps/ombrix.svg"
+check "the scalable icon is the 32 x 32 design" $?
+grep -qx 'StartupWMClass=ombrix' "$tmp/root/usr/share/applications/$id.desktop"
+check "the desktop entry names the window's class" $?
+
+# What a software center's catalogue is made of: appstreamcli compose finds
+# the program, its desktop entry and its icons in the installed tree, raises
+# no error (such as icon-not-found, which drops the program) and puts the
+# program in the catalogue with its icon.
+appstreamcli compose --no-net --no-color --print-report=full --origin=ombrix --prefix=/usr \
+  --result-root="$tmp/catalogue" --hints-dir="$tmp/hints" "$tmp/root" >"$tmp/compose" 2>&1 &&
+  ! grep -q '^ *E: ' "$tmp/compose" &&
+  zgrep -q "<icon type=\"cached\"[^>]*>$id.png</icon>" "$tmp/catalogue/usr/share/swcatalog/xml/ombrix.xml.gz"
+composed=$?
+[ "$composed" = 0 ] || cat "$tmp/compose"
+check "appstreamcli compose takes the program in with its icon, without an error" "$composed"
 cmp -s "$tmp/root/usr/share/ombrix/Ombrix.HLP" "$build/Ombrix.HLP"
 check "the help is installed as Ombrix.HLP" $?
 

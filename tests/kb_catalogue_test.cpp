@@ -1,6 +1,7 @@
 // The knowledge base as the report reads it: every table present, every key
-// the report forms for years 1 and above finding its own row first, the
-// fixed rows exact, and placeholders only where their rows need them.
+// the report forms for years 1 and above (for the meanings: every number it
+// computes) finding its own row first, the fixed rows exact, and
+// placeholders only where their rows need them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "report/apogees.h"
+#include "report/birthday_gift.h"
+#include "report/challenges.h"
+#include "report/cycles.h"
 #include "tables/catalogue.h"
 #include "tables/embedded_tables.h"
 #include "tables/text_table.h"
@@ -43,23 +48,29 @@ std::map<int, std::vector<std::string>> KeyedLabels() {
   std::map<int, std::vector<std::string>> labels;
   labels[kBirthDayTableId] = Numbers(0, 31);
   labels[kApogeeTableId] = {"0", "1", "2", "3", "4", "6", "7", "8", "9"};
-  for (int k = 1; k <= 4; ++k) {
-    for (const std::string& n : Numbers(1, 9)) {
-      labels[kApogeeMeaningTableId].push_back(std::to_string(k) + "0" + n);
-    }
-    labels[kApogeeMeaningTableId].push_back(std::to_string(k) + "11");
-    labels[kApogeeMeaningTableId].push_back(std::to_string(k) + "22");
-  }
   labels[kChallengeTableId] = Numbers(0, 4);
-  labels[kChallengeMeaningTableId] = Numbers(0, 8);
   labels[kGiftTableId] = {"0"};
-  labels[kGiftMeaningTableId] = Numbers(1, 8);
   labels[kCycleTableId] = Numbers(0, 3);
-  labels[kCycleMeaningTableId] = Numbers(101, 109);
-  for (const std::string& n : Numbers(201, 209)) labels[kCycleMeaningTableId].push_back(n);
-  labels[kCycleMeaningTableId].push_back("211");
-  labels[kCycleMeaningTableId].push_back("222");
-  for (const std::string& n : Numbers(301, 309)) labels[kCycleMeaningTableId].push_back(n);
+  // The meanings: the labels of the numbers that the report computes. The
+  // numbers rest on day, month and the year's one-digit reduction, so years
+  // 1 to 9 give every number of every year from 1 on.
+  for (int32_t year = 1; year <= 9; ++year) {
+    for (int32_t month = 1; month <= 12; ++month) {
+      for (int32_t day = 1; day <= 31; ++day) {
+        BirthDate date = {day, month, year};
+        for (int k = 1; k <= 4; ++k) {
+          labels[kApogeeMeaningTableId].push_back(std::to_string(100 * k + ApogeeNumber(date, k)));
+          labels[kChallengeMeaningTableId].push_back(std::to_string(ChallengeNumber(date, k)));
+        }
+        if (BirthdayGiftNumber(date) != 0) {
+          labels[kGiftMeaningTableId].push_back(std::to_string(BirthdayGiftNumber(date)));
+        }
+        labels[kCycleMeaningTableId].push_back(std::to_string(100 + FirstCycleNumber(date)));
+        labels[kCycleMeaningTableId].push_back(std::to_string(200 + SecondCycleNumber(date)));
+        labels[kCycleMeaningTableId].push_back(std::to_string(300 + ThirdCycleNumber(date)));
+      }
+    }
+  }
   labels[kGridTableId] = {"0"};
   for (const std::string& n : Numbers(10, 16)) labels[kGridTableId].push_back(n);
   for (const std::string& n : Numbers(20, 29)) labels[kGridTableId].push_back(n);

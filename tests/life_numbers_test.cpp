@@ -1,6 +1,9 @@
 // The numbers of the apogees, challenges, birthday gift and cycles.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <vector>
+
 #include "report/apogees.h"
 #include "report/birthday_gift.h"
 #include "report/calendar.h"
@@ -109,12 +112,64 @@ TEST(Calendar, DaysBetween) {
       {2003, 1, 1, 2004, 3, 1, 425},
       {-100, 1, 1, -99, 1, 1, 365},
       {1900, 1, 1, 2000, 1, 1, 36524},
-      {2001, 1, 1, 2000, 1, 1, -365},  // backwards, no leap day is counted
   };
   for (const Case& c : cases) {
     EXPECT_EQ(DaysBetween(c.y1, c.m1, c.d1, c.y2, c.m2, c.d2), c.days)
         << c.y1 << "-" << c.m1 << "-" << c.d1 << " to " << c.y2 << "-" << c.m2 << "-" << c.d2;
   }
+}
+
+// Every pair of real dates within a few years, against the calendar of the
+// standard library: forward spans are exact (a first date of 29 February
+// counting as 1 March), backward spans leave out the 29 Februaries they
+// cross.
+TEST(Calendar, DaysBetweenAgainstTheStandardCalendar) {
+  using namespace std::chrono;
+  auto datesOf = [](int from, int to, int step) {
+    std::vector<year_month_day> dates;
+    for (sys_days d = sys_days(year(from) / January / 1); d < sys_days(year(to) / January / 1);
+         d += days(step)) {
+      dates.push_back(year_month_day(d));
+    }
+    return dates;
+  };
+  auto isLeapDay = [](year_month_day date) {
+    return date.month() == February && date.day() == day(29);
+  };
+  // The 29 Februaries from the earlier date up to, not including, the later.
+  auto leapDaysFrom = [](year_month_day earlier, year_month_day later) {
+    int count = 0;
+    for (year y = earlier.year(); y <= later.year(); ++y) {
+      sys_days leapDay = sys_days(y / February / 29);
+      if (y.is_leap() && leapDay >= sys_days(earlier) && leapDay < sys_days(later)) ++count;
+    }
+    return count;
+  };
+  auto show = [](year_month_day date) {
+    return std::to_string(int(date.year())) + "-" + std::to_string(unsigned(date.month())) + "-" +
+           std::to_string(unsigned(date.day()));
+  };
+  const std::vector<year_month_day> spans[] = {datesOf(1999, 2002, 1), datesOf(1899, 1902, 3),
+                                               datesOf(-401, -398, 3), datesOf(-2, 2, 3)};
+  int faults = 0;
+  for (const std::vector<year_month_day>& dates : spans) {
+    for (year_month_day first : dates) {
+      for (year_month_day second : dates) {
+        int32_t span = (sys_days(second) - sys_days(first)).count();
+        int32_t expected = span;
+        if (span > 0 && isLeapDay(first)) expected -= 1;
+        if (span < 0) expected += leapDaysFrom(second, first);
+        int32_t got = DaysBetween(int(first.year()), int(unsigned(first.month())),
+                                  int(unsigned(first.day())), int(second.year()),
+                                  int(unsigned(second.month())), int(unsigned(second.day())));
+        if (got != expected && ++faults <= 5) {
+          ADD_FAILURE() << show(first) << " to " << show(second) << ": " << got << ", expected "
+                        << expected;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(faults, 0);
 }
 
 TEST(Calendar, IsLeapYear) {

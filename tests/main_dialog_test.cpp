@@ -358,7 +358,7 @@ class MainDialogTest : public QObject {
         {IDC_STATIC, false, false, false, false},
         {IDC_STATIC, false, false, false, false},
         {IDC_SAVE_BUTTON, true, false, false, false},
-        {IDC_STATUS_BAR, false, true, true, false},
+        {IDC_STATUS_BAR, false, true, true, false},  // as it places itself
         {IDC_REPORT_VIEW, false, false, true, true},
         {IDC_BIRTH_DATE_INPUT, false, false, false, false},
     };
@@ -376,6 +376,20 @@ class MainDialogTest : public QObject {
       }
       ResizeClient(dialog, opening);
       QCOMPARE(Layout(dialog), before);
+    });
+  }
+
+  // The dialog moves the status bar on every size, but the bar places itself
+  // along the bottom at its own height, whatever rectangle it is given.
+  void statusBarPlacesItselfWhereverItIsMoved() {
+    RunMainDialog([](HWND dialog) {
+      HWND bar = GetDlgItem(dialog, IDC_STATUS_BAR);
+      QRect placed = bar->widget->geometry();
+      QSize client = ClientSize(dialog);
+      QCOMPARE(placed,
+               QRect(0, client.height() - placed.height(), client.width(), placed.height()));
+      SetWindowPos(bar, nullptr, 10, 20, 30, 40, SWP_NOZORDER);
+      QCOMPARE(bar->widget->geometry(), placed);
     });
   }
 

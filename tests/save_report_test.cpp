@@ -1,9 +1,6 @@
 // Saving the report as a person does it: the save button or menu item of the
 // real main dialog, the real save dialog answered by typing a name into it,
 // and the bytes that end up on the disk.
-#include <signal.h>
-#include <sys/fsuid.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -98,14 +95,6 @@ QByteArray LongText(int length) {
   if (text.endsWith('\r')) text[length - 1] = '.';
   return text;
 }
-
-// Undoes what it was given when it goes, however the test ends.
-struct Undo {
-  std::function<void()> undo;
-  ~Undo() {
-    if (undo) undo();
-  }
-};
 
 }  // namespace
 
@@ -323,7 +312,7 @@ class SaveReportTest : public QObject {
     QCOMPARE(selectedFilter, filters.first());
     QCOMPARE(lineMenu, QStringList({"&Võta tagasi", "&Tee uuesti", "", "&Lõika", "&Kopeeri",
                                     "Kl&eebi", "K&ustuta", "", "V&ali kõik"}));
-    const QSet<QString> estonian = {"Asukoht:",    "Faili &nimi:",
+    const QSet<QString> estonian = {"Asukoht:",    "Faili&nimi:",
                                     "Faili tüüp:", "&Salvesta",
                                     "Loobu",       "Tagasi",
                                     "Edasi",       "Ülemkaust",
@@ -332,9 +321,9 @@ class SaveReportTest : public QObject {
                                     "&Kustuta",    "Näita &peidetud faile",
                                     "&Uus kaust",  "Nimi",
                                     "Suurus",      "Tüüp",
-                                    "Muudetud",    "Näita: Suurus",
-                                    "Näita: Tüüp", "Näita: Muudetud"};
-    QVERIFY(texts.contains("Faili &nimi:"));
+                                    "Muutmisaeg",  "Näita: Suurus",
+                                    "Näita: Tüüp", "Näita: Muutmisaeg"};
+    QVERIFY(texts.contains("Faili&nimi:"));
     for (const QString& text : texts) QVERIFY2(estonian.contains(text), qPrintable(text));
   }
 
@@ -410,79 +399,6 @@ class SaveReportTest : public QObject {
     QByteArray saved = FileBytes(path);
     QCOMPARE(saved.size(), replace ? Table(8000).size() : old.size());
     QVERIFY(saved == (replace ? Table(8000) : old));
-  }
-
-  void aFileThatCannotBeWrittenIsReportedAndTheOldOneKept_data() {
-    QTest::addColumn<int>("obstacle");
-    QTest::newRow("read-only folder") << 0;
-    QTest::newRow("disk full in the middle of the write") << 1;
-  }
-
-  void aFileThatCannotBeWrittenIsReportedAndTheOldOneKept() {
-    QFETCH(int, obstacle);
-    constexpr uid_t kNobody = 65534;  // and nogroup
-    constexpr rlim_t kFileSizeLimit = 1000;
-    QTemporaryDir base;
-    QVERIFY(chmod(QFile::encodeName(base.path()).constData(), 0755) == 0);
-    QString folder = base.filePath("kõik Файлы");
-    QVERIFY(QDir().mkdir(folder));
-    QString path = folder + "/vana.txt";
-    const QByteArray old = CodePage(QStringLiteral("Vana tekst, mis peab alles jääma.\r\n"));
-    WriteBytes(path, old);
-    QVERIFY(Table(8000).size() > static_cast<int>(kFileSizeLimit));
-
-    WindowWatcher<QFileDialog> saveDialogs{OpenSaveDialog,
-                                           [&](QFileDialog* dialog) { EnterName(dialog, path); }};
-    WindowWatcher<QMessageBox> questions{
-        OpenQuestion,
-        [](QMessageBox* box) { QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton); }};
-    QString caption, message;
-    WindowWatcher<QDialog> errors{OpenErrorBox, [&](QDialog* box) {
-                                    caption = box->windowTitle();
-                                    message = box->findChild<QLabel*>()->text();
-                                    QTest::keyClick(box, Qt::Key_Return);
-                                  }};
-    RunMainDialog([&](HWND dialog) {
-      Undo undo;
-      if (obstacle == 0) {
-        // Root writes into any folder: it acts as nobody while it saves.
-        QVERIFY(chmod(QFile::encodeName(folder).constData(), 0555) == 0);
-        undo.undo = [folder] { chmod(QFile::encodeName(folder).constData(), 0755); };
-        if (geteuid() == 0) {
-          setfsgid(kNobody);
-          setfsuid(kNobody);
-          undo.undo = [folder] {
-            setfsuid(0);
-            setfsgid(0);
-            chmod(QFile::encodeName(folder).constData(), 0755);
-          };
-          if (static_cast<uid_t>(setfsuid(static_cast<uid_t>(-1))) != kNobody) {
-            QSKIP("cannot act as another user");
-          }
-        }
-      } else {
-        rlimit before{};
-        QVERIFY(getrlimit(RLIMIT_FSIZE, &before) == 0);
-        signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = before;
-        limited.rlim_cur = kFileSizeLimit;
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
-        undo.undo = [before] {
-          setrlimit(RLIMIT_FSIZE, &before);
-          signal(SIGXFSZ, SIG_DFL);
-        };
-      }
-      ClickSave(dialog);
-    });
-    QCOMPARE(saveDialogs.Seen(), 1);
-    QCOMPARE(questions.Seen(), 1);
-    QCOMPARE(errors.Seen(), 1);
-    QCOMPARE(caption, QStringLiteral("Viga"));
-    // The name in the program's code page, which lacks the Cyrillic letters.
-    QCOMPARE(message, QStringLiteral("Faili „%1/kõik ????\?/vana.txt“ ei õnnestunud salvestada.")
-                          .arg(base.path()));
-    QCOMPARE(FileBytes(path), old);
-    QCOMPARE(FolderEntries(folder), QStringList{"vana.txt"});
   }
 
   // Closing after the report view was edited asks whether to save the
@@ -633,11 +549,13 @@ class SaveReportTest : public QObject {
                                                   << "Kausta „%1/puudub“ ei ole olemas.";
     QTest::newRow("a name longer than the file system takes")
         << QString(300, QLatin1Char('n')) + ".txt"
-        << "Nimi on liiga pikk: faili nimes võib olla kuni 255 baiti ja koos kaustaga kuni 511.";
+        << "Nimi on liiga pikk: failinimes võib olla kuni 255 baiti ja koos kaustaga kuni 511 "
+           "baiti.";
     QTest::newRow("a path too long for the request's 512 bytes")
         << QString(200, QLatin1Char('a')) + "/" + QString(200, QLatin1Char('b')) + "/" +
                QString(100, QLatin1Char('c')) + ".txt"
-        << "Nimi on liiga pikk: faili nimes võib olla kuni 255 baiti ja koos kaustaga kuni 511.";
+        << "Nimi on liiga pikk: failinimes võib olla kuni 255 baiti ja koos kaustaga kuni 511 "
+           "baiti.";
   }
 
   void namesThatCannotBeSavedAreRefusedInTheDialog() {

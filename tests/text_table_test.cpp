@@ -2,6 +2,7 @@
 // at a TAB, and a failed lookup leaves its destination alone.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "tables/buffers.h"
@@ -12,8 +13,8 @@ namespace {
 
 std::string LineOf(const char* text, const char* key) {
   char dest[256] = "unchanged";
-  LineAfterKey(dest, sizeof dest, text, key, " ");
-  return dest;
+  int result = LineAfterKey(dest, sizeof dest, text, key, " ");
+  return result == 0 ? std::string(dest) : "-1:" + std::string(dest);
 }
 
 std::string FieldOf(const char* text, const char* key, int n) {
@@ -36,10 +37,10 @@ TEST(LineAfterKey, FindsRowsByFirstOccurrence) {
       {"\r\nKPV2 Kuup:   Kuu Aasta   (x).\r\n", "\r\nKPV2", "Kuup:   Kuu Aasta   (x)."},
       {"\r\n27.  \tTohutu energia.\r\n", "\r\n27", "\tTohutu energia."},
       {"\r\nX1\r\nnext line here\r\n", "\r\nX1", "line here"},  // blank searched beyond the line
-      {"\r\nA last row without line end", "\r\nA", "unchanged"},
-      {"\r\nA\r\nnoblank\r\n", "\r\nA", "unchanged"},
-      {"\r\nA one\r\n", "\r\nB", "unchanged"},
-      {"", "\r\n0", "unchanged"},
+      {"\r\nA last row without line end", "\r\nA", "-1:unchanged"},
+      {"\r\nA\r\nnoblank\r\n", "\r\nA", "-1:unchanged"},
+      {"\r\nA one\r\n", "\r\nB", "-1:unchanged"},
+      {"", "\r\n0", "-1:unchanged"},
   };
   for (const Case& c : cases) EXPECT_EQ(LineOf(c.text, c.key), c.expected) << c.key;
 }
@@ -71,6 +72,10 @@ TEST(FieldOfKeyedLine, EndsFieldsOnlyAtTabs) {
       {row, "\r\nM1", 1, "T"},
       {row, "\r\nM1", 8, "I"},
       {row, "\r\nM1", 9, "-1:unchanged"},
+      {row, "\r\nM1", -1, "-1:unchanged"},  // a negative field, not field 0
+      {row, "\r\nM1", -9, "-1:unchanged"},
+      {"\r\nA\tx\ty\t", "\r\nA", 0, ""},  // no line end: field 0 only
+      {"\r\nA\tx\ty\t", "\r\nA", 1, "-1:unchanged"},
       {months, "1", 1, "jaanuar"},
       {months, "1", 3, "jaanuaril\r\n2"},  // runs over the line end to the next TAB
       {months, "12", 3, "-1:unchanged"},
@@ -97,7 +102,8 @@ TEST(ColumnOfValue, CountsTheFirstFieldHoldingTheValue) {
       {d3, "\r\nD3", "37", 3, -1},  // only in a skipped field
       {d3, "\r\nD3", "37", 1, 1},
       {d3, "\r\nD3", "99", 3, -1},
-      {d3, "\r\nD3", "1", 12, -1},  // more fields skipped than the row has
+      {d3, "\r\nD3", "1", 12, -1},   // more fields skipped than the row has
+      {d3, "\r\nD3", "37", -1, -1},  // a negative skip
       {noTrailingTab, "\r\nR", "B", 2, 2},
       {noTrailingTab, "\r\nR", "C", 2, -1},  // last field without its TAB
       {"", "\r\nD3", "1", 3, -1},
@@ -127,15 +133,55 @@ TEST(TextTable, UnknownTableIsEmpty) {
   EXPECT_STREQ(dest, "");
 }
 
+// A two-line entry; without its second row, the first is formatted alone.
 TEST(CompositeSteps, JoinAndFormatATwoLineEntry) {
-  ReportText[0] = '\0';
-  std::string table = "\r\n1. \tends at %li.\r\n6. \tnumber %li\r\n";
-  CopyBytes(TableText, kTextBufferSize, table.c_str(), static_cast<int>(table.size()));
-  FetchKeyedLine("\r\n1");
-  JoinKeyedLine("\r\n6");
-  EXPECT_STREQ(ScratchLine, "\tends at %li.\r\n\tnumber %li");
-  AppendFormattedLine(35, 1);
-  EXPECT_STREQ(ReportText, "\tends at 35.\r\n\tnumber 1");
+  struct Case {
+    const char* table;
+    const char* format;
+    const char* report;
+  } cases[] = {
+      {"\r\n1. \tends at %li.\r\n6. \tnumber %li\r\n", "\tends at %li.\r\n\tnumber %li",
+       "\tends at 35.\r\n\tnumber 1"},
+      {"\r\n1. \tends at %li.\r\n", "\tends at %li.", "\tends at 35."},
+  };
+  for (const Case& c : cases) {
+    ReportText[0] = '\0';
+    CopyBytes(TableText, kTextBufferSize, c.table, static_cast<int>(std::strlen(c.table)));
+    FetchKeyedLine("\r\n1");
+    JoinKeyedLine("\r\n6");
+    EXPECT_STREQ(ScratchLine, c.format);
+    AppendFormattedLine(35, 1);
+    EXPECT_STREQ(ReportText, c.report);
+  }
+}
+
+// Each step after a missed key: the lookup's destination stays as it was, so
+// only what the step's own contract names is appended, never the table.
+TEST(CompositeSteps, EachStepOnAMissedKey) {
+  const std::string table = "\r\n1. \tends at %li.\r\n";
+  struct Case {
+    const char* step;
+    void (*run)();
+    const char* report;
+    const char* scratch;
+    bool tableKept;
+  } cases[] = {
+      {"AppendTableWhole", [] { AppendTableWhole(4242); }, "R:", "previous", false},
+      {"BeginSection", [] { BeginSection(4242); }, "R:\r\nprevious\r\n", "previous", false},
+      {"AppendKeyedLine", [] { AppendKeyedLine("\r\n7"); }, "R:previous", "previous", true},
+      {"AppendNumberedLine", [] { AppendNumberedLine(7); }, "R:previous", "previous", true},
+      {"FetchKeyedLine", [] { FetchKeyedLine("\r\n7"); }, "R:", "previous", true},
+      {"JoinKeyedLine", [] { JoinKeyedLine("\r\n7"); }, "R:", "previous", true},
+  };
+  for (const Case& c : cases) {
+    CopyBytes(TableText, kTextBufferSize, table.c_str(), static_cast<int>(table.size()));
+    CopyBytes(ScratchLine, kTextBufferSize, "previous", 8);
+    CopyBytes(ReportText, kTextBufferSize, "R:", 2);
+    c.run();
+    EXPECT_STREQ(ReportText, c.report) << c.step;
+    EXPECT_STREQ(ScratchLine, c.scratch) << c.step;
+    EXPECT_EQ(TableText == table, c.tableKept) << c.step;
+  }
 }
 
 TEST(CompositeSteps, AppendsStopAtTheEndOfReportText) {

@@ -20,6 +20,7 @@
 #ifndef OMBRIX_PLATFORM_WINDOWS_H
 #define OMBRIX_PLATFORM_WINDOWS_H
 
+#include <stdarg.h>
 #include <stddef.h>
 #include <stdint.h>
 
@@ -35,6 +36,7 @@ typedef int LONG;
 typedef char CHAR;
 typedef unsigned short WCHAR;
 typedef WCHAR* LPWSTR;
+typedef const WCHAR* LPCWSTR;
 typedef CHAR* LPSTR;
 typedef const CHAR* LPCSTR;
 typedef intptr_t INT_PTR;
@@ -202,7 +204,26 @@ typedef struct tagOFNA {
 // MessageBoxA and MessageBeep.
 #define MB_OK 0x00000000L
 #define MB_YESNOCANCEL 0x00000003L
+#define MB_ICONERROR 0x00000010L
 #define MB_ICONQUESTION 0x00000020L
+
+// GetLastError codes (the layer sets them from errno: platform/qt/last_error.h).
+#define ERROR_FILE_NOT_FOUND 2L
+#define ERROR_PATH_NOT_FOUND 3L
+#define ERROR_ACCESS_DENIED 5L
+#define ERROR_NOT_ENOUGH_MEMORY 8L
+#define ERROR_WRITE_PROTECT 19L
+#define ERROR_LOCK_VIOLATION 33L
+#define ERROR_HANDLE_DISK_FULL 39L
+#define ERROR_DISK_FULL 112L
+#define ERROR_FILENAME_EXCED_RANGE 206L
+#define ERROR_BAD_FILE_TYPE 222L
+#define ERROR_FILE_TOO_LARGE 223L
+#define ERROR_FILE_READ_ONLY 6009L
+
+// FormatMessageW flags.
+#define FORMAT_MESSAGE_IGNORE_INSERTS 0x00000200
+#define FORMAT_MESSAGE_FROM_SYSTEM 0x00001000
 
 // WinHelpA commands.
 #define HELP_QUIT 0x0002L
@@ -266,6 +287,14 @@ BOOL WINAPI TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved
 
 BOOL WINAPI MessageBeep(UINT uType);
 int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
+int WINAPI MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType);
+
+DWORD WINAPI GetLastError(void);
+void WINAPI SetLastError(DWORD dwErrCode);
+// Only FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, in the
+// user's language; lpSource and Arguments are not used.
+DWORD WINAPI FormatMessageW(DWORD dwFlags, const void* lpSource, DWORD dwMessageId,
+                            DWORD dwLanguageId, LPWSTR lpBuffer, DWORD nSize, va_list* Arguments);
 
 BOOL WINAPI WinHelpA(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData);
 

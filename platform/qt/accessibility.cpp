@@ -4,13 +4,22 @@
 #include <QLabel>
 #include <QString>
 
+#include "platform/qt/accessible_text.h"
+#include "platform/qt/announcement.h"
+#include "platform/qt/help_accessibility.h"
+
 namespace {
 
 constexpr int kLineUnits = 8;  // one line of the dialog font, in vertical dialog units
 
-QAccessibleInterface* DeclaredRole(const QString&, QObject* object) {
+// The layer's own interfaces: announcements, the help viewer, the text
+// controls, and the roles that windows declare.
+QAccessibleInterface* LayerInterface(const QString&, QObject* object) {
+  if (QAccessibleInterface* announcement = AccessibleAnnouncement(object)) return announcement;
+  if (QAccessibleInterface* help = AccessibleHelp(object)) return help;
   auto* window = dynamic_cast<HWND__*>(object);
   if (window == nullptr || window->widget != object) return nullptr;
+  if (QAccessibleInterface* text = AccessibleTextControl(window->widget)) return text;
   QAccessible::Role role = window->AccessibleRole();
   return role == QAccessible::NoRole ? nullptr : new QAccessibleWidget(window->widget, role);
 }
@@ -75,7 +84,7 @@ int LabelOf(const EmbeddedDialog& dialogTemplate, int i) {
 void InstallAccessibleRoles() {
   static bool installed = false;
   if (installed) return;
-  QAccessible::installFactory(DeclaredRole);
+  QAccessible::installFactory(LayerInterface);
   installed = true;
 }
 

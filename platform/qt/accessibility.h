@@ -2,7 +2,10 @@
 // dialog, as Windows' accessibility tells them of a Win32 dialog: the dialog
 // is a dialog named by its caption, a status bar is a status bar, a button
 // is named by its caption and a text control by the static text that stands
-// before it, which is also its label.
+// before it, which is also its label. The text controls answer every text
+// query themselves (accessible_text.h), a new text that the program puts
+// into the report is announced (announcement.h), and the help viewer is a
+// window with a document (help_accessibility.h).
 //
 // "Stands before it" is taken as one reads the dialog: the nearest static on
 // the control's first line to its left, else the nearest one above it that
@@ -16,8 +19,8 @@
 #include "platform/qt/window.h"
 #include "platform/rcgen/embedded_resources.h"
 
-// Tells Qt's accessibility the roles that windows declare
-// (HWND__::AccessibleRole); once, before the first window.
+// Tells Qt's accessibility the layer's own interfaces and the roles that
+// windows declare (HWND__::AccessibleRole); once, before the first window.
 void InstallAccessibleRoles();
 
 // Makes each text control of the dialog the buddy of its static, which

@@ -1,13 +1,16 @@
 // Modal dialogs from templates and access to their controls.
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <cstring>
 #include <memory>
 
 #include "platform/qt/accessibility.h"
+#include "platform/qt/announcement.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/libraries.h"
 #include "platform/qt/text_conversion.h"
+#include "platform/qt/text_zoom.h"
 #include "platform/rcgen/embedded_resources.h"
 
 namespace {
@@ -34,6 +37,7 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND 
   for (int i = 0; i < dialogTemplate->controlCount; ++i) {
     HWND__* control = CreateControl(dialog.get(), dialogTemplate->controls[i]);
     if (control == nullptr) return kFailed;
+    if (auto* editor = qobject_cast<QPlainTextEdit*>(control->widget)) AllowTextZoom(editor);
     dialog->AddControl(control);
   }
   LabelTextControls(*dialogTemplate, dialog->Controls());
@@ -56,6 +60,7 @@ BOOL WINAPI SetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPCSTR lpString) {
   HWND__* control = GetDlgItem(hDlg, nIDDlgItem);
   if (control == nullptr) return FALSE;
   control->SetText(FromCodePage(lpString));
+  AnnounceNewText(control);
   return TRUE;
 }
 

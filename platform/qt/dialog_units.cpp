@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 int MulDiv(int number, int numerator, int denominator) {
@@ -11,12 +13,27 @@ int MulDiv(int number, int numerator, int denominator) {
   return static_cast<int>((product >= 0 ? product + half : product - half) / denominator);
 }
 
+double DesktopFontScale() {
+  constexpr double kWindowsPoints = 9;
+  constexpr double kPointsPerInch = 72;
+  QFont desktop = QGuiApplication::font();
+  double points = desktop.pointSizeF();
+  if (points <= 0) {
+    points = desktop.pixelSize() * kPointsPerInch /
+             QGuiApplication::primaryScreen()->logicalDotsPerInchY();
+  }
+  return std::max(1.0, points / kWindowsPoints);
+}
+
 QFont TemplateFont(const char* face, int points, int weight, bool italic) {
   constexpr int kPointsPerInch = 72;
   QFont font(QString::fromLatin1(face));
   font.setStyleHint(QFont::SansSerif);
   int dpi = static_cast<int>(QGuiApplication::primaryScreen()->logicalDotsPerInchY() + 0.5);
-  font.setPixelSize(MulDiv(points, dpi, kPointsPerInch));
+  double scale = DesktopFontScale();
+  font.setPixelSize(scale == 1.0
+                        ? MulDiv(points, dpi, kPointsPerInch)
+                        : static_cast<int>(std::lround(points * scale * dpi / kPointsPerInch)));
   if (weight > 0) font.setWeight(static_cast<QFont::Weight>(weight));
   font.setItalic(italic);
   return font;

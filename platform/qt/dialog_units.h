@@ -17,9 +17,15 @@ struct BaseUnits {
 // halves away from zero, as Win32's MulDiv.
 int MulDiv(int number, int numerator, int denominator);
 
+// How much larger the desktop's font is than Windows' own, 9 points, for
+// which templates are laid out; 1 where it is not larger.
+double DesktopFontScale();
+
 // The font of a template: the face, the size in points at the screen's
-// logical resolution (rounded to whole pixels, as Win32 does), the weight
-// (100-900; 0 leaves the normal weight) and italic.
+// logical resolution (rounded to whole pixels, as Win32 does) and enlarged
+// as the desktop's font is (DesktopFontScale), the weight (100-900; 0
+// leaves the normal weight) and italic. Dialog units follow the font, so
+// the whole layout grows with it.
 QFont TemplateFont(const char* face, int points, int weight, bool italic);
 
 BaseUnits DialogBaseUnits(const QFont& font);

@@ -18,8 +18,12 @@ struct Translation {
 // ask for them; "&" marks the mnemonic.
 constexpr Translation kTranslations[] = {
     {kLayerContext, "Error", "Viga"},
+    {kLayerContext, "Question", "Küsimus"},
     {kLayerContext, "OK", "OK"},
+    {kLayerContext, "New text: %1", "Uus tekst: %1"},
     {kLayerContext, "Save As", "Salvesta nimega"},
+    {kLayerContext, "Ombrix needs a graphical desktop, but found no display to open its window on.",
+     "Ombrix vajab graafilist töölauda, kuid ei leidnud ühtegi ekraani, kuhu oma akent avada."},
     {kLayerContext, "The folder “%1” does not exist.\nCheck the folder's name and try again.",
      "Kausta „%1“ ei ole olemas.\nKontrollige kausta nime ja proovige uuesti."},
     {kLayerContext, "Drive", "Ketas"},
@@ -41,12 +45,12 @@ constexpr Translation kTranslations[] = {
     {kLayerContext, "Close", "Sulge"},
     {kLayerContext, "Help file not found", "Abifaili ei leitud"},
     {kLayerContext, "The help file “%1” was not found. It was looked for in these places:",
-     "Abifaili „%1“ ei leitud. Seda otsiti nendest kohtadest:"},
+     "Abifaili „%1“ ei leitud. Seda otsiti järgmistest kohtadest:"},
 
     {"QGuiApplication", "QT_LAYOUT_DIRECTION", "LTR"},
 
     {"QFileDialog", "Look in:", "Asukoht:"},
-    {"QFileDialog", "File &name:", "Faili &nimi:"},
+    {"QFileDialog", "File &name:", "Faili&nimi:"},
     {"QFileDialog", "Files of type:", "Faili tüüp:"},
     {"QFileDialog", "Directory:", "Kaust:"},
     {"QFileDialog", "Back", "Tagasi"},
@@ -85,7 +89,7 @@ constexpr Translation kTranslations[] = {
     {"QFileDialog", "%1\nDirectory not found.\nPlease verify the correct directory name was given.",
      "%1\nKausta ei leitud.\nKontrollige, kas kausta nimi on õige."},
     {"QFileDialog", "%1\nFile not found.\nPlease verify the correct file name was given.",
-     "%1\nFaili ei leitud.\nKontrollige, kas faili nimi on õige."},
+     "%1\nFaili ei leitud.\nKontrollige, kas failinimi on õige."},
     {"QFileDialog", "%1 already exists.\nDo you want to replace it?",
      "%1 on juba olemas.\nKas soovite selle asendada?"},
     {"QFileDialog", "'%1' is write protected.\nDo you want to delete it anyway?",
@@ -98,7 +102,7 @@ constexpr Translation kTranslations[] = {
     {"QFileSystemModel", "Size", "Suurus"},
     {"QFileSystemModel", "Type", "Tüüp"},
     {"QFileSystemModel", "Kind", "Liik"},
-    {"QFileSystemModel", "Date Modified", "Muudetud"},
+    {"QFileSystemModel", "Date Modified", "Muutmisaeg"},
     {"QFileSystemModel", "Computer", "Arvuti"},
     {"QFileSystemModel", "My Computer", "Minu arvuti"},
     {"QFileSystemModel", "Invalid filename", "Sobimatu failinimi"},
@@ -148,7 +152,7 @@ constexpr Translation kTranslations[] = {
     {kLayerContext,
      "The name is too long: a file name may have at most %1 bytes, and with its folder "
      "%2.\nChoose a shorter name.",
-     "Nimi on liiga pikk: faili nimes võib olla kuni %1 baiti ja koos kaustaga kuni %2.\n"
+     "Nimi on liiga pikk: failinimes võib olla kuni %1 baiti ja koos kaustaga kuni %2 baiti.\n"
      "Valige lühem nimi."},
 };
 
@@ -171,6 +175,15 @@ class EstonianTranslator : public QTranslator {
 };
 
 }  // namespace
+
+const char* EstonianLayerText(const char* english) {
+  for (const Translation& t : kTranslations) {
+    if (std::strcmp(t.context, kLayerContext) == 0 && std::strcmp(t.english, english) == 0) {
+      return t.estonian;
+    }
+  }
+  return english;
+}
 
 void InstallEstonianTexts() {
   static bool installed = false;

@@ -9,4 +9,8 @@
 // Installs the translation into the running application, once.
 void InstallEstonianTexts();
 
+// The Estonian of one of the layer's texts, in UTF-8, for the time before
+// the application exists; the text itself where there is none.
+const char* EstonianLayerText(const char* english);
+
 #endif

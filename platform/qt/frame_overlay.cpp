@@ -21,6 +21,12 @@ FrameOverlay::FrameOverlay(QWidget* framed, std::function<void(QPainter*)> drawF
 bool FrameOverlay::eventFilter(QObject* watched, QEvent* event) {
   if (watched == parent() && event->type() == QEvent::Resize) {
     setGeometry(parentWidget()->rect());
+  } else if (watched == parent() &&
+             (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+    // The frame shows the focus (focus_style.h): all of it is drawn anew,
+    // under the overlay and on it.
+    parentWidget()->update();
+    update();
   } else if (watched != parent() && event->type() == QEvent::ZOrderChange) {
     raise();
   }

@@ -1,5 +1,5 @@
-// Message boxes (the text, the buttons of MB_OK or MB_YESNOCANCEL, and the
-// icon of MB_ICONQUESTION) and the simple beep.
+// Message boxes (the text, the buttons of MB_OK or MB_YESNOCANCEL, the icon
+// of MB_ICONERROR or MB_ICONQUESTION) and the simple beep.
 #include <QApplication>
 #include <QDialog>
 #include <QHBoxLayout>
@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
+
+#include <windows.h>
 
 #include "platform/qt/bell.h"
 #include "platform/qt/layer_text.h"
@@ -18,7 +20,6 @@
 namespace {
 
 constexpr UINT kButtonsMask = 0x0000000F;  // MB_TYPEMASK
-constexpr UINT kIconMask = 0x000000F0;     // MB_ICONMASK
 
 struct Button {
   int id;
@@ -36,35 +37,37 @@ QList<Button> ButtonsOf(UINT type) {
   return {{IDOK, LayerText("OK")}};
 }
 
-}  // namespace
-
 // Lines break where the text breaks them; only a line wider than three
 // quarters of the screen wraps. Escape and the close box give IDCANCEL where
 // the box has a Cancel button, else IDOK, as on Win32; without a caption the
 // box is titled "Error", as Win32 titles it, in the user's language. Returns
 // the id of the button chosen.
-int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
+
+int ShowMessageBox(HWND hWnd, const QString& message, const QString* caption, UINT uType) {
   constexpr int kMaxWidthPercent = 75;
   HWND__* owner = LiveWindow(hWnd);
   QDialog box(owner ? owner->widget->window() : nullptr, Qt::Dialog | Qt::CustomizeWindowHint |
                                                              Qt::WindowTitleHint |
                                                              Qt::WindowCloseButtonHint);
-  box.setWindowTitle(lpCaption ? FromCodePage(lpCaption) : LayerText("Error"));
-  auto* text = new QLabel(WithLfLineEnds(FromCodePage(lpText)), &box);
+  box.setWindowTitle(caption ? *caption : LayerText("Error"));
+  auto* text = new QLabel(WithLfLineEnds(message), &box);
   text->setTextFormat(Qt::PlainText);
   int maxWidth = box.screen()->availableGeometry().width() * kMaxWidthPercent / 100;
   if (text->sizeHint().width() > maxWidth) {
     text->setWordWrap(true);
     text->setFixedWidth(maxWidth);
   }
-  auto* message = new QHBoxLayout;
-  if ((uType & kIconMask) == MB_ICONQUESTION) {
-    auto* icon = new QLabel(&box);
+  QLabel* icon = nullptr;
+  if ((uType & MB_ICONERROR) != 0 || (uType & MB_ICONQUESTION) != 0) {
+    bool error = (uType & MB_ICONERROR) != 0;
+    icon = new QLabel(&box);
     int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
-    icon->setPixmap(box.style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(size));
-    message->addWidget(icon, 0, Qt::AlignTop);
+    icon->setPixmap(
+        box.style()
+            ->standardIcon(error ? QStyle::SP_MessageBoxCritical : QStyle::SP_MessageBoxQuestion)
+            .pixmap(size));
+    icon->setAccessibleName(LayerText(error ? "Error" : "Question"));
   }
-  message->addWidget(text);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   QList<Button> choices = ButtonsOf(uType);
@@ -79,7 +82,10 @@ int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
   buttons->addStretch();
   auto* layout = new QVBoxLayout(&box);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  layout->addLayout(message);
+  auto* row = new QHBoxLayout;
+  if (icon) row->addWidget(icon, 0, Qt::AlignTop);
+  row->addWidget(text);
+  layout->addLayout(row);
   layout->addSpacing(text->fontMetrics().height());
   layout->addLayout(buttons);
   int answer;
@@ -88,6 +94,21 @@ int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
     answer = box.exec();
   }
   return answer == QDialog::Rejected ? escape : answer;
+}
+
+}  // namespace
+
+int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
+  QString caption = lpCaption ? FromCodePage(lpCaption) : QString();
+  return ShowMessageBox(hWnd, FromCodePage(lpText), lpCaption ? &caption : nullptr, uType);
+}
+
+int WINAPI MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType) {
+  auto wide = [](LPCWSTR text) {
+    return QString::fromUtf16(reinterpret_cast<const char16_t*>(text));
+  };
+  QString caption = lpCaption ? wide(lpCaption) : QString();
+  return ShowMessageBox(hWnd, wide(lpText), lpCaption ? &caption : nullptr, uType);
 }
 
 BOOL WINAPI MessageBeep(UINT) {

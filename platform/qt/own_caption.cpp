@@ -77,9 +77,11 @@ QMargins OwnCaption::Margins() const {
 void OwnCaption::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   QRect bar(kBorder, kBorder, width() - 2 * kBorder, Margins().top() - kBorder);
+  // Pairs of colours that every palette keeps apart, dark and high-contrast
+  // ones too.
   bool active = window()->isActiveWindow();
-  painter.fillRect(bar, palette().color(active ? QPalette::Highlight : QPalette::Mid));
-  painter.setPen(palette().color(active ? QPalette::HighlightedText : QPalette::Window));
+  painter.fillRect(bar, palette().color(active ? QPalette::Highlight : QPalette::Button));
+  painter.setPen(palette().color(active ? QPalette::HighlightedText : QPalette::ButtonText));
   painter.drawText(bar, Qt::AlignCenter | Qt::TextSingleLine, window()->windowTitle());
   painter.setPen(palette().color(QPalette::Shadow));
   painter.drawRect(rect().adjusted(0, 0, -1, -1));

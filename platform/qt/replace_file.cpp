@@ -1,239 +1,174 @@
 // Replacing a file's contents on Linux; see platform/replace_file.h.
 //
-// Every step after the folder is found works on descriptors, never on a name
-// looked up again: the file is opened once and checked, the new text is
-// created in a private folder that this process made and verified, and the
-// rename moves that exact file over the name. Another user who may write in
-// the folder can change what its names point to, but never make this save
-// write into another file.
+// The file is found one name at a time by descriptor (resolve_path.h), and
+// every later step works on those descriptors, never on a name looked up
+// again: the file is opened once and checked, the new text is written in a
+// private folder that this save made and verified (private_folder.h), and
+// the rename moves that exact file over the name. Another user who may
+// write in the folder can change what its names point to, but never make
+// this save write into another file.
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <climits>
-#include <random>
+#include <ctime>
 #include <string>
-#include <utility>
 
+#include <windows.h>
+
+#include "platform/qt/file_attributes.h"
+#include "platform/qt/file_descriptor.h"
+#include "platform/qt/last_error.h"
+#include "platform/qt/private_folder.h"
+#include "platform/qt/resolve_path.h"
+#include "platform/qt/write_in_place.h"
 #include "platform/replace_file.h"
 
 namespace {
 
-constexpr int kLinkHops = 40;  // the kernel's own limit
-constexpr int kAttempts = 100;
-constexpr char kPrivateSuffix[] = ".ombrix-";
-constexpr int kRandomLength = 6;
-constexpr mode_t kPrivateMode = 0700;
 constexpr mode_t kReplacementMode = 0600;  // until it has the file's own
 constexpr mode_t kNewFileMode = 0666;      // narrowed by the umask, as for any new file
 
-class Descriptor {
+// While a save runs, a file-size limit (ulimit -f) makes a write fail with
+// EFBIG instead of killing the program with SIGXFSZ; a signal that the save
+// raised is taken back before the old mask returns.
+class FileSizeSignalHeld {
  public:
-  explicit Descriptor(int fd = -1) : fd_(fd) {}
-  Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-  Descriptor& operator=(Descriptor&& other) noexcept {
-    std::swap(fd_, other.fd_);
-    return *this;
+  FileSizeSignalHeld() {
+    sigemptyset(&signal_);
+    sigaddset(&signal_, SIGXFSZ);
+    pthread_sigmask(SIG_BLOCK, &signal_, &before_);
   }
-  ~Descriptor() {
-    if (fd_ >= 0) close(fd_);
+  FileSizeSignalHeld(const FileSizeSignalHeld&) = delete;
+  FileSizeSignalHeld& operator=(const FileSizeSignalHeld&) = delete;
+  ~FileSizeSignalHeld() {
+    if (!sigismember(&before_, SIGXFSZ)) {
+      struct timespec now = {};
+      while (sigtimedwait(&signal_, nullptr, &now) == SIGXFSZ) {
+      }
+    }
+    pthread_sigmask(SIG_SETMASK, &before_, nullptr);
   }
-  int get() const { return fd_; }
-  explicit operator bool() const { return fd_ >= 0; }
 
  private:
-  int fd_;
+  sigset_t signal_;
+  sigset_t before_;
 };
 
-// The path with every symbolic link at its end followed; a link to nothing
-// gives the name it points to, where the new file is then made.
-bool FinalPath(const char* path, std::string* final) {
-  std::string at = path;
-  for (int hop = 0; hop < kLinkHops; ++hop) {
-    char target[PATH_MAX];
-    ssize_t length = readlink(at.c_str(), target, sizeof target);
-    if (length < 0) {
-      *final = at;
-      return errno == EINVAL || errno == ENOENT;  // not a link; nothing there yet
-    }
-    if (length == sizeof target) return false;
-    if (target[0] == '/') {
-      at.assign(target, static_cast<size_t>(length));
-    } else {
-      at =
-          at.substr(0, at.find_last_of('/') + 1) + std::string(target, static_cast<size_t>(length));
-    }
-  }
-  return false;
+// Where the system does not let a new file take the old one's place.
+bool NotAllowed(int error) {
+  return error == EACCES || error == EPERM || error == EROFS || error == EBUSY;
 }
 
-bool WriteAll(int fd, const char* bytes, size_t length, off_t offset) {
-  while (length > 0) {
-    ssize_t count = pwrite(fd, bytes, length, offset);
-    if (count < 0 && errno == EINTR) continue;
-    if (count <= 0) return false;
-    bytes += count;
-    length -= static_cast<size_t>(count);
-    offset += count;
+enum class Outcome { kReplaced, kFailed, kNotHere };
+
+// The new text in a new file in place, given everything of the existing
+// file, then renamed over its name; kNotHere where the system does not
+// allow that, error then unset.
+Outcome Replace(PrivateFolder* place, int folder, const std::string& name, int existing,
+                const struct stat& info, const char* bytes, size_t length, int* error) {
+  Descriptor made = place->Create(name, kReplacementMode);
+  if (!made) {
+    *error = errno;
+    return Outcome::kFailed;
   }
-  return true;
+  if (!TakeOverAttributes(existing, info, made.get())) {
+    place->Remove(name);
+    return Outcome::kNotHere;
+  }
+  *error = WriteAll(made.get(), bytes, length, 0);
+  if (*error == 0) *error = Sync(made.get());
+  if (*error != 0) return Outcome::kFailed;
+  // In a folder with the sticky bit only one's own files may be replaced;
+  // a file mounted over its name cannot be.
+  *error = place->MoveOver(name, true);
+  if (NotAllowed(*error)) {
+    place->Remove(name);
+    *error = 0;
+    return Outcome::kNotHere;
+  }
+  if (*error != 0) return Outcome::kFailed;
+  // The new name is on the disk once the folder is synced; a folder that
+  // cannot be read for that holds it all the same.
+  Descriptor listing(openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (listing) Sync(listing.get());
+  return Outcome::kReplaced;
+}
+
+// A file where the name holds nothing.
+int SaveNew(int folder, const std::string& name, const char* bytes, size_t length) {
+  PrivateFolder place(folder, name);
+  if (!place) return place.error();
+  Descriptor made = place.Create(name, kNewFileMode);
+  if (!made) return errno;
+  int error = WriteAll(made.get(), bytes, length, 0);
+  if (error == 0) error = Sync(made.get());
+  if (error == 0) error = place.MoveOver(name, false);
+  if (error != 0) return error;
+  Descriptor listing(openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (listing) Sync(listing.get());
+  return 0;
 }
 
 bool SameFile(const struct stat& a, const struct stat& b) {
   return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-// Into the file itself, after the whole text is at hand: the room for it is
-// taken first where the file system can, so that a full disk stops the save
-// before a byte of the old text is overwritten.
-bool WriteInPlace(int file, const char* bytes, size_t length) {
-  if (length > 0 && fallocate(file, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(length)) != 0 &&
-      (errno == ENOSPC || errno == EDQUOT)) {
-    return false;
+DWORD Save(const char* path, const char* bytes, size_t length) {
+  ResolvedPath target;
+  if (int error = ResolvePath(path, &target)) {
+    return error == EISDIR ? ERROR_BAD_FILE_TYPE : ErrorFromErrno(error);
   }
-  return WriteAll(file, bytes, length, 0) && ftruncate(file, static_cast<off_t>(length)) == 0 &&
-         fsync(file) == 0;
-}
-
-// ".NAME.ombrix-" and random letters: a name that a person recognises as
-// left over, cut to the length the file system allows.
-std::string PrivateName(const std::string& name) {
-  static std::mt19937 random{std::random_device{}()};
-  static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-  size_t room = NAME_MAX - 1 - (sizeof kPrivateSuffix - 1) - kRandomLength;
-  size_t cut = std::min(name.size(), room);
-  while (cut > 0 && cut < name.size() && (static_cast<unsigned char>(name[cut]) >> 6) == 2) --cut;
-  std::string privateName = "." + name.substr(0, cut) + kPrivateSuffix;
-  for (int i = 0; i < kRandomLength; ++i) privateName += kLetters[random() % (sizeof kLetters - 1)];
-  return privateName;
-}
-
-enum class Outcome { kReplaced, kFailed, kNotHere };
-
-bool NotAllowed(int error) {
-  return error == EACCES || error == EPERM || error == EROFS;
-}
-
-// A folder that this process made beside the file, which only its user may
-// enter, and the new file in it under the file's name; whatever is left of
-// them goes when it ends.
-class PrivateFolder {
- public:
-  // errno says why when it could not be made.
-  PrivateFolder(int folder, const std::string& name) : folder_(folder), name_(name) {
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-      privateName_ = PrivateName(name);
-      if (mkdirat(folder, privateName_.c_str(), kPrivateMode) != 0) {
-        privateName_.clear();
-        if (errno == EEXIST) continue;
-        return;
-      }
-      Descriptor made(
-          openat(folder, privateName_.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-      struct stat info;
-      if (made && fstat(made.get(), &info) == 0 && S_ISDIR(info.st_mode) &&
-          info.st_uid == geteuid() && (info.st_mode & 077) == 0) {
-        fd_ = std::move(made);
-        return;
-      }
-      Remove();  // another one was put in its place
-    }
-    errno = EEXIST;
+  int folder = target.folder.get();
+  const std::string& name = target.name;
+  // A link to nothing: never a new file through a link.
+  if (!target.file) {
+    return target.throughLink ? ERROR_BAD_FILE_TYPE
+                              : ErrorFromErrno(SaveNew(folder, name, bytes, length));
   }
-  PrivateFolder(const PrivateFolder&) = delete;
-  PrivateFolder& operator=(const PrivateFolder&) = delete;
-  ~PrivateFolder() { Remove(); }
-
-  explicit operator bool() const { return static_cast<bool>(fd_); }
-
-  Descriptor CreateFile(mode_t mode) {
-    return Descriptor(openat(fd_.get(), name_.c_str(),
-                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+  struct stat info;
+  if (fstat(target.file.get(), &info) != 0) return ErrorFromErrno(errno);
+  // Only a regular file is opened: opening a device may do something.
+  if (!S_ISREG(info.st_mode)) return ERROR_BAD_FILE_TYPE;
+  // Read-only by its mode, for root too, who could write it all the same.
+  if ((info.st_mode & 0222) == 0) return ERROR_FILE_READ_ONLY;
+  constexpr int kOpen = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+  bool readable = true;
+  Descriptor file(openat(folder, name.c_str(), O_RDWR | kOpen));
+  if (!file && errno == EACCES) {
+    readable = false;
+    file = Descriptor(openat(folder, name.c_str(), O_WRONLY | kOpen));
   }
+  if (!file) return ErrorFromErrno(errno);
+  struct stat opened;
+  if (fstat(file.get(), &opened) != 0) return ErrorFromErrno(errno);
+  // The name was given another file since it was looked up.
+  if (!SameFile(opened, info)) return ErrorFromErrno(EBUSY);
 
-  // Moves the new file over the file's name in the folder.
-  bool MoveOver() { return renameat(fd_.get(), name_.c_str(), folder_, name_.c_str()) == 0; }
-
- private:
-  void Remove() {
-    if (fd_) unlinkat(fd_.get(), name_.c_str(), 0);
-    if (!privateName_.empty()) unlinkat(folder_, privateName_.c_str(), AT_REMOVEDIR);
-    privateName_.clear();
-    fd_ = Descriptor();
-  }
-
-  int folder_;
-  std::string name_;
-  std::string privateName_;
-  Descriptor fd_;
-};
-
-// Gives the new file the owner, group and permissions of the existing one;
-// false when the system does not allow its owner and group.
-bool TakeOver(int file, const struct stat& existing) {
-  bool both = fchown(file, existing.st_uid, existing.st_gid) == 0;
-  if (!both && fchown(file, static_cast<uid_t>(-1), existing.st_gid) != 0) return false;
-  struct stat now;
-  if (!both && (fstat(file, &now) != 0 || now.st_uid != existing.st_uid)) return false;
-  return fchmod(file, existing.st_mode & 07777) == 0;
-}
-
-// The new text in a new file, renamed over the name; kNotHere when the
-// system does not allow that here.
-Outcome Replace(int folder, const std::string& name, const struct stat* existing, const char* bytes,
-                size_t length) {
   PrivateFolder place(folder, name);
-  if (!place) return NotAllowed(errno) ? Outcome::kNotHere : Outcome::kFailed;
-  Descriptor file = place.CreateFile(existing ? kReplacementMode : kNewFileMode);
-  if (!file) return Outcome::kFailed;
-  if (existing && !TakeOver(file.get(), *existing)) return Outcome::kNotHere;
-  if (!WriteAll(file.get(), bytes, length, 0) || fsync(file.get()) != 0) return Outcome::kFailed;
-  // In a folder with the sticky bit, only one's own files may be replaced.
-  if (!place.MoveOver()) return NotAllowed(errno) ? Outcome::kNotHere : Outcome::kFailed;
-  // The new name is on the disk once the folder is synced; a folder that
-  // cannot be read for that holds it all the same.
-  Descriptor synced(openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (synced) fsync(synced.get());
-  return Outcome::kReplaced;
+  if (!place && !NotAllowed(place.error())) return ErrorFromErrno(place.error());
+  if (place && opened.st_nlink == 1) {
+    int error = 0;
+    switch (Replace(&place, folder, name, file.get(), opened, bytes, length, &error)) {
+      case Outcome::kReplaced:
+        return 0;
+      case Outcome::kFailed:
+        return ErrorFromErrno(error);
+      case Outcome::kNotHere:
+        break;
+    }
+  }
+  int error = WriteInPlace(file.get(), readable, &place, name, bytes, length);
+  return error == 0 ? 0 : ErrorFromErrno(error);
 }
 
 }  // namespace
 
 bool ReplaceFileContents(const char* path, const char* bytes, size_t length) {
-  std::string final;
-  if (path == nullptr || !FinalPath(path, &final)) return false;
-  size_t slash = final.find_last_of('/');
-  std::string name = final.substr(slash + 1);
-  std::string folderPath = slash == std::string::npos ? "."
-                           : slash == 0               ? "/"
-                                                      : final.substr(0, slash);
-  Descriptor folder(open(folderPath.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-  if (!folder || name.empty()) return false;
-
-  struct stat existing;
-  if (fstatat(folder.get(), name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) != 0) {
-    return errno == ENOENT &&
-           Replace(folder.get(), name, nullptr, bytes, length) == Outcome::kReplaced;
-  }
-  // Only a regular file is opened: opening a device may do something.
-  if (!S_ISREG(existing.st_mode)) return false;
-  Descriptor file(openat(folder.get(), name.c_str(),
-                         O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  struct stat opened;
-  if (!file || fstat(file.get(), &opened) != 0 || !SameFile(opened, existing) ||
-      !S_ISREG(opened.st_mode)) {
-    return false;
-  }
-  if (opened.st_nlink > 1) return WriteInPlace(file.get(), bytes, length);
-  switch (Replace(folder.get(), name, &opened, bytes, length)) {
-    case Outcome::kReplaced:
-      return true;
-    case Outcome::kNotHere:
-      return WriteInPlace(file.get(), bytes, length);
-    case Outcome::kFailed:
-      return false;
-  }
-  return false;
+  FileSizeSignalHeld fileSizeSignal;
+  DWORD error = Save(path, bytes, length);
+  if (error != 0) SetLastError(error);
+  return error == 0;
 }

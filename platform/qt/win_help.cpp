@@ -3,7 +3,8 @@
 // where the screen has room (window_placement.h), showing a help file.
 //
 // A help file is HTML in UTF-8, whatever its name says; its <title> becomes
-// the viewer's caption, and links to its own anchors move within it. The
+// the viewer's caption, and links to its own anchors move within it. A file
+// that is there but cannot be read counts as missing. The
 // viewer has buttons for the contents, back and close; Escape closes it too.
 //
 //   HELP_CONTENTS  opens the file at its start, or brings the viewer of that
@@ -14,6 +15,7 @@
 // Other commands fail. A viewer goes with its owner, too.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -28,6 +30,7 @@
 
 #include <windows.h>
 
+#include "platform/qt/help_accessibility.h"
 #include "platform/qt/help_files.h"
 #include "platform/qt/layer_text.h"
 #include "platform/qt/text_conversion.h"
@@ -41,13 +44,20 @@ constexpr int kViewerHeight = 680;
 constexpr int kNarrowestViewer = 480;
 constexpr int kOwnerGap = 8;
 
-class HelpViewer : public QWidget {
+// A file that opens and reads to its end without an error.
+bool Readable(const QString& path) {
+  QFile file(path);
+  if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return false;
+  file.readAll();
+  return file.error() == QFileDevice::NoError;
+}
+
+class HelpViewer : public HelpWindow {
  public:
   // The owner is kept as the handle the program named, to recognise its
   // later requests; a window that is gone owns nothing.
   HelpViewer(HWND owner, const QString& name)
-      : QWidget(nullptr, Qt::Window),
-        owner_(owner),
+      : owner_(owner),
         ownerWindow_(LiveWindow(owner) ? owner->widget->window() : nullptr),
         name_(name),
         browser_(new QTextBrowser(this)) {
@@ -71,12 +81,20 @@ class HelpViewer : public QWidget {
     layout->addLayout(buttons);
     layout->addWidget(browser_);
     browser_->setOpenExternalLinks(true);
+    // A caret that the arrow keys move, from which a screen reader reads,
+    // and that a followed link puts at its target.
+    browser_->setTextInteractionFlags(browser_->textInteractionFlags() |
+                                      Qt::TextSelectableByKeyboard);
+    connect(browser_, &QTextBrowser::sourceChanged, browser_, [this](const QUrl& source) {
+      if (source.hasFragment()) MoveCaretToAnchor(browser_, source.fragment());
+    });
 
     QStringList places =
         HelpFilePlaces(name, QCoreApplication::applicationDirPath(),
                        QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    // A file that cannot be read is as good as missing.
     for (const QString& place : places) {
-      if (QFileInfo(place).isFile()) {
+      if (Readable(place)) {
         browser_->setSource(QUrl::fromLocalFile(place), QTextDocument::HtmlResource);
         break;
       }
@@ -87,6 +105,7 @@ class HelpViewer : public QWidget {
     }
     QString title = browser_->documentTitle();
     setWindowTitle(title.isEmpty() ? LayerText("Help") : title);
+    setFocusProxy(browser_);
     Place();
   }
 

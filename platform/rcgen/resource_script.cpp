@@ -5,6 +5,7 @@
 #include <set>
 #include <sstream>
 
+#include "platform/include/windows.h"
 #include "platform/rcgen/header_defines.h"
 #include "platform/rcgen/script_expression.h"
 #include "platform/rcgen/script_tokens.h"
@@ -12,14 +13,11 @@
 
 namespace {
 
-// Styles that the resource compiler adds by itself.
+// Styles that the resource compiler adds by itself: those the program names
+// come from the layer's windows.h, which the script includes too; these two
+// only a resource compiler needs.
 constexpr uint32_t kWsChild = 0x40000000;
-constexpr uint32_t kWsVisible = 0x10000000;
-constexpr uint32_t kWsCaption = 0x00C00000;
-constexpr uint32_t kWsPopup = 0x80000000;
 constexpr uint32_t kWsBorder = 0x00800000;
-constexpr uint32_t kWsSysMenu = 0x00080000;
-constexpr uint32_t kDsSetFont = 0x40;
 constexpr int kUtf8CodePage = 65001;
 constexpr int64_t kManifestType = 24;
 
@@ -364,7 +362,7 @@ class ScriptParser {
     }
     DialogResource dialog{};
     dialog.id = id;
-    dialog.style = kWsPopup | kWsBorder | kWsSysMenu;
+    dialog.style = WS_POPUP | kWsBorder | WS_SYSMENU;
     dialog.x = TakeCoordinate();
     ExpectComma();
     dialog.y = TakeCoordinate();
@@ -391,8 +389,8 @@ class ScriptParser {
         Fail(*statement, "unsupported dialog statement '" + statement->text + "'");
       }
     }
-    if (hasCaption) dialog.style |= kWsCaption;
-    if (hasFont) dialog.style |= kDsSetFont;
+    if (hasCaption) dialog.style |= WS_CAPTION;
+    if (hasFont) dialog.style |= DS_SETFONT;
     cursor_.Take();
     while (!AtName("END")) {
       if (!AtName("CONTROL")) {
@@ -428,7 +426,7 @@ class ScriptParser {
     ExpectComma();
     control.className = TakeString("the window class");
     ExpectComma();
-    control.style = TakeStyle() | kWsChild | kWsVisible;
+    control.style = TakeStyle() | kWsChild | WS_VISIBLE;
     int* coordinates[] = {&control.x, &control.y, &control.cx, &control.cy};
     for (int* coordinate : coordinates) {
       ExpectComma();

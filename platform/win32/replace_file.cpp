@@ -1,11 +1,16 @@
 // Replacing a file's contents on Windows; see platform/replace_file.h. The
 // new text goes into a new file beside the old one (".NAME.ombrix-XXXXXXXX"),
-// which ReplaceFileA puts in the old one's place with its attributes, its
+// which ReplaceFileW puts in the old one's place with its attributes, its
 // security and its other streams; a file of several names, or one in a
-// folder that takes no new files, is written in place.
+// folder that takes no new files, is written in place. The path is UTF-8,
+// as the save dialog gives it (platform/win32/save_dialog.h), and reaches
+// the system in the wide-character calls, so that any name can be saved
+// to. A save that fails leaves its reason as the last error:
+// ERROR_FILE_READ_ONLY for a read-only file, ERROR_BAD_FILE_TYPE for a
+// folder or a device, else the system's own.
 #include <windows.h>
 
-#include <cstdio>
+#include <cwchar>
 #include <string>
 
 #include "platform/replace_file.h"
@@ -25,8 +30,17 @@ bool WriteAll(HANDLE file, const char* bytes, size_t length) {
   return true;
 }
 
-bool HasOtherNames(const char* path) {
-  HANDLE file = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+// The UTF-8 path in UTF-16.
+std::wstring WidePath(const char* path) {
+  int size = MultiByteToWideChar(CP_UTF8, 0, path, -1, nullptr, 0);
+  std::wstring wide(static_cast<size_t>(size > 0 ? size : 1), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, path, -1, wide.data(), size);
+  wide.resize(wide.size() - 1);
+  return wide;
+}
+
+bool HasOtherNames(const wchar_t* path) {
+  HANDLE file = CreateFileW(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   BY_HANDLE_FILE_INFORMATION info;
@@ -35,23 +49,35 @@ bool HasOtherNames(const char* path) {
   return several;
 }
 
-bool WriteInPlace(const char* path, const char* bytes, size_t length) {
-  HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+// Sets the last error; false.
+bool Fail(DWORD error) {
+  SetLastError(error);
+  return false;
+}
+
+// Closes the file, keeping the last error of a failure before it.
+bool Close(HANDLE file, bool written) {
+  DWORD error = GetLastError();
+  bool closed = CloseHandle(file);
+  return written ? closed : Fail(error);
+}
+
+bool WriteInPlace(const wchar_t* path, const char* bytes, size_t length) {
+  HANDLE file = CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
-  bool written = WriteAll(file, bytes, length) && SetEndOfFile(file) && FlushFileBuffers(file);
-  return CloseHandle(file) && written;
+  return Close(file, WriteAll(file, bytes, length) && SetEndOfFile(file) && FlushFileBuffers(file));
 }
 
 // A new file beside path, created for writing; its name goes into temporary.
-HANDLE CreateBeside(const std::string& path, std::string* temporary) {
-  size_t nameAt = path.find_last_of("\\/") + 1;
+HANDLE CreateBeside(const std::wstring& path, std::wstring* temporary) {
+  size_t nameAt = path.find_last_of(L"\\/") + 1;
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    char suffix[16];
-    std::snprintf(suffix, sizeof suffix, ".ombrix-%08lX",
+    wchar_t suffix[16];
+    std::swprintf(suffix, sizeof suffix / sizeof suffix[0], L".ombrix-%08lX",
                   static_cast<unsigned long>(GetTickCount() + static_cast<DWORD>(attempt)));
-    *temporary = path.substr(0, nameAt) + "." + path.substr(nameAt) + suffix;
-    HANDLE file = CreateFileA(temporary->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    *temporary = path.substr(0, nameAt) + L"." + path.substr(nameAt) + suffix;
+    HANDLE file = CreateFileW(temporary->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
   }
@@ -60,25 +86,28 @@ HANDLE CreateBeside(const std::string& path, std::string* temporary) {
 
 }  // namespace
 
-bool ReplaceFileContents(const char* path, const char* bytes, size_t length) {
-  DWORD attributes = GetFileAttributesA(path);
+bool ReplaceFileContents(const char* pathUtf8, const char* bytes, size_t length) {
+  std::wstring widePath = WidePath(pathUtf8);
+  const wchar_t* path = widePath.c_str();
+  DWORD attributes = GetFileAttributesW(path);
   bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-  constexpr DWORD kRefused =
-      FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DEVICE;
-  if (exists && (attributes & kRefused) != 0) return false;
+  constexpr DWORD kNotAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE;
+  if (exists && (attributes & kNotAFile) != 0) return Fail(ERROR_BAD_FILE_TYPE);
+  if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return Fail(ERROR_FILE_READ_ONLY);
   if (exists && HasOtherNames(path)) return WriteInPlace(path, bytes, length);
 
-  std::string temporary;
-  HANDLE file = CreateBeside(path, &temporary);
+  std::wstring temporary;
+  HANDLE file = CreateBeside(widePath, &temporary);
   if (file == INVALID_HANDLE_VALUE) {
     return exists && GetLastError() == ERROR_ACCESS_DENIED && WriteInPlace(path, bytes, length);
   }
-  bool written = WriteAll(file, bytes, length) && FlushFileBuffers(file);
-  written = CloseHandle(file) && written;
+  bool written = Close(file, WriteAll(file, bytes, length) && FlushFileBuffers(file));
   bool replaced =
-      written && (exists ? ReplaceFileA(path, temporary.c_str(), nullptr,
+      written && (exists ? ReplaceFileW(path, temporary.c_str(), nullptr,
                                         REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
-                         : MoveFileExA(temporary.c_str(), path, MOVEFILE_WRITE_THROUGH));
-  if (!replaced) DeleteFileA(temporary.c_str());
-  return replaced;
+                         : MoveFileExW(temporary.c_str(), path, MOVEFILE_WRITE_THROUGH));
+  if (replaced) return true;
+  DWORD error = GetLastError();
+  DeleteFileW(temporary.c_str());
+  return Fail(error);
 }

@@ -20,15 +20,11 @@
 #include <cstring>
 #include <string>
 
+#include "platform/win32/rich_edit_text.h"
+
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
-
-bool IsRichEdit(HWND window) {
-  wchar_t name[16] = L"";
-  GetClassNameW(window, name, sizeof name / sizeof name[0]);
-  return lstrcmpiW(name, L"RichEdit") == 0;
-}
 
 // The clipboard's text up to its terminating NUL; *overlong when more than
 // NULs follow it.

@@ -14,8 +14,8 @@
 // A table is refused, naming file, line and reason, when it holds a character
 // other than printable ASCII, TAB and the Estonian letters, a CR or a NUL,
 // when it does not begin with a line end (the month table 32000: a TAB and a
-// line end) or does not end with one, or when it is larger than 65,535 bytes
-// (a loaded table and its NUL must fit a 65,536-byte buffer).
+// line end) or does not end with one, or when it and its NUL would not fit
+// the buffer a table is loaded into (tables/buffers.h).
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -25,12 +25,14 @@
 #include <string>
 #include <vector>
 
+#include "tables/buffers.h"
 #include "tables/catalogue.h"
 #include "text/code_page.h"
 
 namespace {
 
-constexpr size_t kMaxTableSize = 65535;
+// A loaded table is followed by its NUL.
+constexpr size_t kMaxTableSize = kTextBufferSize - 1;
 
 struct Table {
   int id;
@@ -104,7 +106,9 @@ Table ConvertTable(const std::string& file) {
   if (!CodePageFromUtf8Strictly(crlf, &bytes))
     Refuse(file, 0, "the table does not fit code page 1257");
   if (bytes.size() > kMaxTableSize) {
-    Refuse(file, 0, "the table has " + std::to_string(bytes.size()) + " bytes, more than 65535");
+    Refuse(file, 0,
+           "the table has " + std::to_string(bytes.size()) + " bytes, more than " +
+               std::to_string(kMaxTableSize));
   }
   return {id, bytes};
 }

@@ -4,15 +4,19 @@
 // report view back as the program reads it (GetDlgItemTextA) and compares it
 // byte for byte with the report composed for the same date, saves it through
 // the save dialog, answers the date error box, tabs round the controls,
-// copies each text control's text to the clipboard, resizes the dialog,
-// edits the report view and closes it, which then asks first. The program's
-// result must be 1. Prints one line per check;
-// exits with 0 when all passed.
+// pastes text that code page 1257 lacks and saves it into a folder of
+// Cyrillic name, copies each text control's text to the clipboard, resizes
+// the dialog, edits the report view and closes it, which then asks first.
+// Given a file, the report and the saved file must also be its bytes (what
+// the Linux build's ombrix-report --raw prints). The program's result must
+// be 1. Prints one line per check; exits with 0 when all passed.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "app/handles.h"
@@ -33,6 +37,13 @@ constexpr char kRejectedDate[] = "32.10.1980";
 // "Šš Žž Õõ Ää" in code page 1257: Š, š, Ž and ž are the letters whose bytes
 // differ from those of the Western code page.
 constexpr char kEstonianLetters[] = "\xD0\xF0 \xDE\xFE \xD5\xF5 \xC4\xE4";
+// Cyrillic, o with a combining tilde, an emoji; as code page 1257 holds it.
+constexpr char kPastedText[] =
+    "\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0 \xC3\xB5 o\xCC\x83 \xF0\x9F\x98\x80";
+constexpr char kPastedBytes[] = "?????? \xF5 \xF5 ?";
+// "Документы".
+constexpr char kCyrillicFolder[] =
+    "\xD0\x94\xD0\xBE\xD0\xBA\xD1\x83\xD0\xBC\xD0\xB5\xD0\xBD\xD1\x82\xD1\x8B";
 // About 20 seconds of watching.
 constexpr int kWatchLimit = 1000;
 
@@ -49,7 +60,10 @@ AnsweredBox ErrorBox;
 // The button that answers the next message box.
 int Answer = IDOK;
 
-// While not empty, the save dialog is answered with this path.
+// The report of kReportDate from a file, when one was named.
+std::string ExpectedReport;
+
+// While not empty, the save dialog is answered with this path (UTF-8).
 std::string SavePath;
 int SaveDialogs = 0;
 
@@ -167,6 +181,10 @@ void CheckReport() {
   std::string expected = ComposedReport(kReportDate);
   CheckSame(view, expected, "OK puts the report of the date into the report view, byte for byte");
   CheckSame(shown, Utf8FromCodePage(expected), "the report view shows the report's letters");
+  if (!ExpectedReport.empty()) {
+    CheckSame(view, ExpectedReport, "the report view holds what ombrix-report --raw prints");
+    CheckSame(shown, Utf8FromCodePage(ExpectedReport), "the report view shows it");
+  }
   Check(shown.find("Kamt\xC5\xA1"
                    "atka") != std::string::npos,
         "the report shows \"Kamtšatka\"");
@@ -185,10 +203,64 @@ void CheckSave() {
         "saving shows one save dialog (" + std::to_string(SaveDialogs) + " seen)");
   std::string saved = FileBytes(path);
   CheckSame(saved, ItemText(IDC_REPORT_VIEW), "the saved file holds the report view's bytes");
+  if (!ExpectedReport.empty()) {
+    CheckSame(saved, ExpectedReport, "the saved file is what ombrix-report --raw prints");
+  }
   Check(saved.find("Kamt\xF0"
                    "atka") != std::string::npos,
         "the saved file has \"Kamtšatka\" in code page 1257");
   std::filesystem::remove(path, ignored);
+}
+
+std::string BytesOf(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::stringstream bytes;
+  bytes << file.rdbuf();
+  return file ? bytes.str() : "(no file)";
+}
+
+// Text that code page 1257 lacks, pasted ('Paste', then Ctrl+V) over the
+// report, shows in the report view as it will be saved, and is saved so
+// into a folder whose name the system's code page may lack; one 'Undo'
+// brings back the text from before the paste, not the text before the
+// replacement of what the code page lacks.
+void CheckPaste() {
+  namespace fs = std::filesystem;
+  fs::path folder = fs::temp_directory_path() / fs::u8path(kCyrillicFolder);
+  std::error_code ignored;
+  fs::remove_all(folder, ignored);
+  fs::create_directory(folder);
+  fs::path path = folder / "aruanne.txt";
+  for (bool withKey : {false, true}) {
+    std::string how = withKey ? "Ctrl+V" : "'Paste'";
+    SetDlgItemTextA(MainDialog, IDC_REPORT_VIEW, kTemplateDate);
+    std::string before = ItemText(IDC_REPORT_VIEW);
+    SetClipboardText(kPastedText);
+    ClickInto(MainDialog, IDC_REPORT_VIEW);
+    ChooseMenuItem(MainDialog, IDM_SELECT_ALL);
+    if (withKey) {
+      PressKey(MainDialog, 'V', true);
+    } else {
+      ChooseMenuItem(MainDialog, IDM_PASTE);
+    }
+    CheckSame(ShownText(MainDialog, IDC_REPORT_VIEW), Utf8FromCodePage(kPastedBytes),
+              how + " shows what code page 1257 holds of the text");
+    CheckSame(ItemText(IDC_REPORT_VIEW), kPastedBytes, how + " gives its bytes");
+    fs::remove(path, ignored);
+    std::u8string utf8 = path.u8string();
+    SavePath.assign(utf8.begin(), utf8.end());
+    PressButton(MainDialog, IDC_SAVE_BUTTON);
+    SavePath.clear();
+    CheckSame(BytesOf(path), kPastedBytes,
+              "the file in \"Dokumenty\" holds what " + how + " shows");
+    // Under Wine an undo does not take back a paste through WM_PASTE.
+    if (withKey) {
+      ChooseMenuItem(MainDialog, IDM_UNDO);
+      CheckSame(ItemText(IDC_REPORT_VIEW), before,
+                "one 'Undo' takes back what " + how + " brought");
+    }
+  }
+  fs::remove_all(folder, ignored);
 }
 
 void CheckRejectedDate() {
@@ -333,6 +405,7 @@ void Act() {
   CheckLetters();
   CheckReport();
   CheckSave();
+  CheckPaste();
   CheckRejectedDate();
   CheckTabOrder();
   CheckCopy();
@@ -360,6 +433,7 @@ void Watch() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1) ExpectedReport = FileBytes(argv[1]);
   int result = RunProgram(argc, argv, Act, Watch);
   Check(Acted, "the main dialog showed");
   Check(ErrorBox.count == 2, "\"Sulge\" after an edit asked, and \"Ei\" closed without saving");

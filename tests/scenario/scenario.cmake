@@ -5,15 +5,28 @@ if(WIN32)
   add_executable(dialog_scenario tests/scenario/dialog_scenario.cpp
                                  tests/scenario/scenario_win32.cpp app/main.cpp)
   target_link_libraries(dialog_scenario PRIVATE ombrix_resources ombrix_app test_support)
+  # The saved report must be what the Linux build's ombrix-report --raw
+  # prints for the same date.
+  add_test(NAME dialog_scenario_linux_report COMMAND sh -c "\"$0\" --raw \"$1\" > \"$2\""
+    ${OMBRIX_HOST_TOOLS}/ombrix-report "1. DETSEMBER 1980" scenario-report.txt)
+  set_tests_properties(dialog_scenario_linux_report PROPERTIES FIXTURES_SETUP linux_report)
   # On a Western Windows, whose code page has other bytes for Š, š, Ž and ž,
-  # and on an Estonian one.
-  add_test(NAME dialog_scenario_western COMMAND
-    ${CMAKE_CROSSCOMPILING_EMULATOR} --locale en_US.UTF-8 $<TARGET_FILE:dialog_scenario>)
-  add_test(NAME dialog_scenario_baltic COMMAND
-    ${CMAKE_CROSSCOMPILING_EMULATOR} --locale et_EE.UTF-8 $<TARGET_FILE:dialog_scenario>)
+  # on an Estonian one, and on a Russian one, whose code page lacks them and
+  # õ, ä and ü.
+  foreach(system western:en_US.UTF-8 baltic:et_EE.UTF-8 russian:ru_RU.UTF-8)
+    string(REPLACE ":" ";" system ${system})
+    list(GET system 0 name)
+    list(GET system 1 locale)
+    add_test(NAME dialog_scenario_${name} COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR}
+      --locale ${locale} $<TARGET_FILE:dialog_scenario> scenario-report.txt)
+  endforeach()
   # On a screen at 150 %, where the dialog's font and with it the layout grow.
   add_test(NAME dialog_scenario_144dpi COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR}
     --locale en_US.UTF-8 --dpi 144 $<TARGET_FILE:dialog_scenario>)
+  set(OMBRIX_SCENARIO_TESTS dialog_scenario_western dialog_scenario_baltic
+    dialog_scenario_russian dialog_scenario_144dpi)
+  set_tests_properties(dialog_scenario_western dialog_scenario_baltic dialog_scenario_russian
+    PROPERTIES FIXTURES_REQUIRED linux_report)
 else()
   add_executable(dialog_scenario tests/scenario/dialog_scenario.cpp
                                  tests/scenario/scenario_qt.cpp)

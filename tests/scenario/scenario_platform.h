@@ -48,6 +48,9 @@ void ChooseMenuItem(HWND dialog, int id);
 // another program gets it; "(none)" when it holds no text.
 std::string ClipboardText();
 
+// Puts the UTF-8 text on the clipboard, as another program's 'Copy' does.
+void SetClipboardText(const std::string& text);
+
 // A rectangle of the dialog's template (dialog units) in pixels, each value
 // converted by itself, as the dialog is made from its template.
 RECT TemplateToPixels(HWND dialog, int x, int y, int cx, int cy);
@@ -60,7 +63,7 @@ std::string ShownText(HWND dialog, int id);
 // and returns true.
 bool AnswerMessageBox(HWND owner, std::string* caption, std::string* text, int button);
 
-// When a save dialog owned by owner is shown, types the path (ASCII) as the
+// When a save dialog owned by owner is shown, types the path (UTF-8) as the
 // file name, presses its Save button and returns true.
 bool AnswerSaveDialog(HWND owner, const std::string& path);
 

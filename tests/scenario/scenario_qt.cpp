@@ -96,6 +96,10 @@ void ChooseMenuItem(HWND dialog, int id) {
   QCoreApplication::processEvents();
 }
 
+void SetClipboardText(const std::string& text) {
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
 std::string ClipboardText() {
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   if (data == nullptr || !data->hasText()) return "(none)";

@@ -3,6 +3,12 @@
 // buttons, the close box, the menu, the message box and the save dialog are
 // worked with messages, as the mouse and the keyboard would work them, and
 // keys are pressed through the system's input, as a keyboard presses them.
+// The text of a rich-edit box is read as the control streams it out in
+// Unicode, apart from the program's own calls and from the system's code
+// page.
+#include <richedit.h>
+
+#include <cstring>
 #include <string>
 
 #include "app/handles.h"
@@ -30,6 +36,38 @@ std::string Utf8(const wchar_t* text, size_t length) {
   std::string utf8(static_cast<size_t>(size), '\0');
   WideCharToMultiByte(CP_UTF8, 0, text, count, utf8.data(), size, nullptr, nullptr);
   return utf8;
+}
+
+// Wide text that a UTF-8 text stands for.
+std::wstring Wide(const std::string& utf8) {
+  int count = static_cast<int>(utf8.size());
+  int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), count, nullptr, 0);
+  std::wstring wide(static_cast<size_t>(size), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), count, wide.data(), size);
+  return wide;
+}
+
+DWORD CALLBACK CollectStream(DWORD_PTR cookie, BYTE* bytes, LONG count, LONG* taken) {
+  reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<char*>(bytes),
+                                                 static_cast<size_t>(count));
+  *taken = count;
+  return 0;
+}
+
+// A rich-edit box's whole text as it streams it out in Unicode, paragraphs
+// ended by CR LF.
+std::string StreamedText(HWND box) {
+  std::string bytes;
+  EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(&bytes), 0, CollectStream};
+  SendMessageW(box, EM_STREAMOUT, SF_TEXT | SF_UNICODE, reinterpret_cast<LPARAM>(&stream));
+  std::wstring units(bytes.size() / 2, L'\0');
+  std::memcpy(units.data(), bytes.data(), units.size() * sizeof(wchar_t));
+  std::wstring text;
+  for (size_t at = 0; at < units.size(); ++at) {
+    text += units[at];
+    if (units[at] == L'\r' && (at + 1 == units.size() || units[at + 1] != L'\n')) text += L'\n';
+  }
+  return Utf8(text.data(), text.size());
 }
 
 std::string WindowText(HWND window) {
@@ -207,7 +245,24 @@ RECT TemplateToPixels(HWND dialog, int x, int y, int cx, int cy) {
 }
 
 std::string ShownText(HWND dialog, int id) {
-  return WindowText(GetDlgItem(dialog, id));
+  HWND control = GetDlgItem(dialog, id);
+  return IsOfClass(control, "RichEdit") ? StreamedText(control) : WindowText(control);
+}
+
+void SetClipboardText(const std::string& text) {
+  std::wstring wide = Wide(text);
+  size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (void* at = block != nullptr ? GlobalLock(block) : nullptr) {
+    std::memcpy(at, wide.c_str(), bytes);
+    GlobalUnlock(block);
+  }
+  if (block != nullptr && OpenClipboard(nullptr)) {
+    EmptyClipboard();
+    if (SetClipboardData(CF_UNICODETEXT, block) != nullptr) block = nullptr;
+    CloseClipboard();
+  }
+  if (block != nullptr) GlobalFree(block);
 }
 
 bool AnswerMessageBox(HWND owner, std::string* caption, std::string* text, int button) {
@@ -226,7 +281,7 @@ bool AnswerSaveDialog(HWND owner, const std::string& path) {
   HWND dialog = FindOwnedBox(owner, true);
   if (dialog == nullptr || dialog == AnsweredSaveDialog) return false;
   AnsweredSaveDialog = dialog;
-  SetWindowTextA(FileNameBox(dialog), path.c_str());
+  SetWindowTextW(FileNameBox(dialog), Wide(path).c_str());
   PressOk(dialog);
   return true;
 }
