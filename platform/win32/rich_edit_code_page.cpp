@@ -7,9 +7,11 @@
 //
 // Whatever way the text came in, the control marks itself modified
 // (EM_GETMODIFY): after each message the box handles, and before it paints,
-// a modified box is searched and put right, and the mark cleared. An undo
-// takes back the edit that brought the characters in together with their
-// replacement.
+// a modified box is searched and put right, and the mark cleared. The
+// program still learns that the text changed: the box keeps that in a
+// property of its own, which EM_GETMODIFY answers and EM_SETMODIFY sets. An
+// undo takes back the edit that brought the characters in together with
+// their replacement.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -24,6 +26,7 @@
 namespace {
 
 constexpr UINT_PTR kSubclassId = 2;
+constexpr wchar_t kChanged[] = L"OmbrixChanged";
 constexpr UINT kUnicode = 1200;
 
 // Characters [from, to) of the stored text, to be replaced by these.
@@ -112,6 +115,7 @@ void KeepToCodePage(HWND box, bool undone) {
   // searched regardless.
   if (busy || (!undone && !DefSubclassProc(box, EM_GETMODIFY, 0, 0))) return;
   busy = true;
+  SetPropW(box, kChanged, box);
   DefSubclassProc(box, EM_SETMODIFY, FALSE, 0);
   std::vector<Replacement> replacements = ReplacementsIn(box);
   while (undone && !replacements.empty() && DefSubclassProc(box, EM_CANUNDO, 0, 0) &&
@@ -138,7 +142,19 @@ void KeepToCodePage(HWND box, bool undone) {
 LRESULT CALLBACK CodePageBox(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                              DWORD_PTR) {
   if (message == WM_NCDESTROY) {
+    RemovePropW(box, kChanged);
     RemoveWindowSubclass(box, CodePageBox, kSubclassId);
+    return DefSubclassProc(box, message, wParam, lParam);
+  }
+  if (message == EM_GETMODIFY) {
+    return GetPropW(box, kChanged) != nullptr || DefSubclassProc(box, message, wParam, lParam);
+  }
+  if (message == EM_SETMODIFY) {
+    if (wParam) {
+      SetPropW(box, kChanged, box);
+    } else {
+      RemovePropW(box, kChanged);
+    }
     return DefSubclassProc(box, message, wParam, lParam);
   }
   if (message == WM_PAINT) KeepToCodePage(box, false);
