@@ -269,7 +269,7 @@ def test_about_and_help(page, base):
     page.driver.switch_to.window([h for h in page.driver.window_handles if h != main][0])
     WebDriverWait(page.driver, 5).until(lambda d: d.execute_script("return document.readyState") == "complete")
     check(page.driver.current_url == base + "ombrix_help.html", "Mis värk on ?! opens the help")
-    check(page.js("return !!document.querySelector('a[name="veeb"]')"), "the help has a section on the web page")
+    check(page.js("return !!document.querySelector('a[name=veeb]')"), "the help has a section on the web page")
     page.driver.close()
     page.driver.switch_to.window(main)
 
