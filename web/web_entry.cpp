@@ -35,6 +35,24 @@ std::string WithLineEnds(std::string_view bytes, std::string_view lineEnd) {
   return out;
 }
 
+// The text with each line and paragraph separator (U+2028, U+2029) as LF:
+// the desktop's report box makes every break one line end, which the code
+// page carries, where the separators themselves would become "?".
+std::string WithSeparatorsAsLf(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (size_t at = 0; at < utf8.size(); ++at) {
+    if (utf8.substr(at, 2) == "\xE2\x80" && at + 2 < utf8.size() &&
+        (utf8[at + 2] == '\xA8' || utf8[at + 2] == '\xA9')) {
+      out += '\n';
+      at += 2;
+    } else {
+      out += utf8[at];
+    }
+  }
+  return out;
+}
+
 // What the page shows of code page text: UTF-8 with LF line ends.
 std::string Shown(std::string_view bytes) {
   return Utf8FromCodePage(WithLineEnds(bytes, "\n"));
@@ -74,12 +92,12 @@ EMSCRIPTEN_KEEPALIVE const char* WebReportBytes() {
 
 EMSCRIPTEN_KEEPALIVE int WebLimitedText(const char* textUtf8, int length) {
   std::string_view text = Text(textUtf8, length);
-  Result = Utf8FromCodePage(WithLineEnds(CodePageFromUtf8(text), "\n"));
+  Result = Utf8FromCodePage(WithLineEnds(CodePageFromUtf8(WithSeparatorsAsLf(text)), "\n"));
   return Result != text ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE int WebSavedBytes(const char* textUtf8, int length) {
-  Result = WithLineEnds(CodePageFromUtf8(Text(textUtf8, length)), "\r\n");
+  Result = WithLineEnds(CodePageFromUtf8(WithSeparatorsAsLf(Text(textUtf8, length))), "\r\n");
   return 0;
 }
 

@@ -65,9 +65,3 @@ QString WithLfLineEnds(const QString& text) {
   lf.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
   return lf;
 }
-
-QString WithCrLfLineEnds(const QString& text) {
-  QString crlf = text;
-  crlf.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-  return crlf;
-}

@@ -22,7 +22,4 @@ QString LimitedToCodePage(const QString& text);
 // separators (U+2028, U+2029), which the code page lacks.
 QString WithLfLineEnds(const QString& text);
 
-// Every LF becomes CR LF.
-QString WithCrLfLineEnds(const QString& text);
-
 #endif

@@ -11,7 +11,9 @@
 
 int main() {
   std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
-  QString shown = WithLfLineEnds(LimitedToCodePage(QString::fromUtf8(input.data(), input.size())));
-  std::string saved = ToCodePage(WithCrLfLineEnds(shown));
+  // In as the report box takes pasted text; out with one CR LF for each of
+  // its line ends, as saving reads the box.
+  QString shown = LimitedToCodePage(WithLfLineEnds(QString::fromUtf8(input.data(), input.size())));
+  std::string saved = ToCodePage(shown.replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
   return std::fwrite(saved.data(), 1, saved.size(), stdout) == saved.size() ? 0 : 1;
 }

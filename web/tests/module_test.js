@@ -163,7 +163,7 @@ createOmbrixModule().then((module) => {
   // Text taken into the report box and saved, against the desktop's.
   const texts = [
     "", "Tere õhtust, Šarlota!\nÕÄÖÜ šž", "a\r\nb\rc\nd\n\n", "Кириллица и €, „jutt“ – ja — \u00a0",
-    "smile 😀 and \ud800 alone", "nul\u0000inside", "\ttab\t",
+    "smile 😀 and \ud800 alone", "nul\u0000inside", "\ttab\t", "line\u2028and\u2029paragraph",
     "ÆæØøÅåĄąĮįĀāĘęĖėČčŽžŲųŪūĻļŅņŃńŌōĢģĶķĪīŚśŁłŹźŻż©®°±²³µ¶·¹º»¼½¾¿×÷",
   ];
   for (const text of texts) {
