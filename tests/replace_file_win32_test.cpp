@@ -1,4 +1,4 @@
-// Saving on Windows, one row per kind of file: ReplaceFileA puts the new
+// Saving on Windows, one row per kind of file: ReplaceFileW puts the new
 // text in place (that it keeps the file's attributes and security is
 // Windows' part, which Wine, where this runs, does not do); a read-only file
 // and a folder are refused; a file of two names gets the text under both.

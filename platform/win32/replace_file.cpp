@@ -14,6 +14,7 @@
 #include <string>
 
 #include "platform/replace_file.h"
+#include "platform/win32/wide_text.h"
 
 namespace {
 
@@ -28,15 +29,6 @@ bool WriteAll(HANDLE file, const char* bytes, size_t length) {
     length -= written;
   }
   return true;
-}
-
-// The UTF-8 path in UTF-16.
-std::wstring WidePath(const char* path) {
-  int size = MultiByteToWideChar(CP_UTF8, 0, path, -1, nullptr, 0);
-  std::wstring wide(static_cast<size_t>(size > 0 ? size : 1), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, path, -1, wide.data(), size);
-  wide.resize(wide.size() - 1);
-  return wide;
 }
 
 bool HasOtherNames(const wchar_t* path) {
@@ -87,7 +79,7 @@ HANDLE CreateBeside(const std::wstring& path, std::wstring* temporary) {
 }  // namespace
 
 bool ReplaceFileContents(const char* pathUtf8, const char* bytes, size_t length) {
-  std::wstring widePath = WidePath(pathUtf8);
+  std::wstring widePath = WideFromUtf8(pathUtf8);
   const wchar_t* path = widePath.c_str();
   DWORD attributes = GetFileAttributesW(path);
   bool exists = attributes != INVALID_FILE_ATTRIBUTES;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/win32/wide_text.h"
 #include "text/code_page.h"
 
 namespace {
@@ -28,21 +29,6 @@ std::wstring WideFilters(const char* filters) {
   return Wide(filters, static_cast<size_t>(end - filters) + 1);
 }
 
-std::string Utf8(const wchar_t* text, int count) {
-  int size = WideCharToMultiByte(CP_UTF8, 0, text, count, nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<size_t>(size > 0 ? size : 0), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, count, utf8.data(), size, nullptr, nullptr);
-  return utf8;
-}
-
-std::wstring FromUtf8(const char* text) {
-  int size = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-  std::wstring wide(static_cast<size_t>(size > 0 ? size : 1), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text, -1, wide.data(), size);
-  wide.resize(wide.size() - 1);
-  return wide;
-}
-
 }  // namespace
 
 BOOL WINAPI GetSaveFileNameUtf8(LPOPENFILENAMEA request) {
@@ -50,8 +36,8 @@ BOOL WINAPI GetSaveFileNameUtf8(LPOPENFILENAMEA request) {
   std::wstring filters = WideFilters(request->lpstrFilter);
   std::wstring title = Wide(request->lpstrTitle);
   std::wstring extension = Wide(request->lpstrDefExt);
-  std::wstring folder = request->lpstrInitialDir ? FromUtf8(request->lpstrInitialDir) : L"";
-  std::wstring name = FromUtf8(request->lpstrFile);
+  std::wstring folder = request->lpstrInitialDir ? WideFromUtf8(request->lpstrInitialDir) : L"";
+  std::wstring name = WideFromUtf8(request->lpstrFile);
   name.resize(std::max<size_t>(name.size() + 1, request->nMaxFile), L'\0');
 
   OPENFILENAMEW wide = {};
@@ -70,11 +56,12 @@ BOOL WINAPI GetSaveFileNameUtf8(LPOPENFILENAMEA request) {
   wide.lpstrDefExt = request->lpstrDefExt ? extension.c_str() : nullptr;
   if (!GetSaveFileNameW(&wide)) return FALSE;
 
-  std::string chosen = Utf8(wide.lpstrFile, -1);  // with its NUL
+  std::string chosen = Utf8FromWide(wide.lpstrFile, -1);  // with its NUL
   if (chosen.empty() || chosen.size() > request->nMaxFile) return FALSE;
   chosen.copy(request->lpstrFile, chosen.size());
   request->nFilterIndex = wide.nFilterIndex;
-  request->nFileOffset = static_cast<WORD>(Utf8(wide.lpstrFile, wide.nFileOffset).size());
-  request->nFileExtension = static_cast<WORD>(Utf8(wide.lpstrFile, wide.nFileExtension).size());
+  request->nFileOffset = static_cast<WORD>(Utf8FromWide(wide.lpstrFile, wide.nFileOffset).size());
+  request->nFileExtension =
+      static_cast<WORD>(Utf8FromWide(wide.lpstrFile, wide.nFileExtension).size());
   return TRUE;
 }

@@ -10,7 +10,8 @@ add_library(ombrix_platform STATIC
   platform/win32/help_page.cpp
   platform/win32/replace_file.cpp
   platform/win32/rich_edit_text.cpp
-  platform/win32/save_dialog.cpp)
+  platform/win32/save_dialog.cpp
+  platform/win32/wide_text.cpp)
 target_include_directories(ombrix_platform PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 foreach(rerouted code_page_calls save_dialog help_page)
   target_compile_options(ombrix_platform INTERFACE
