@@ -47,10 +47,6 @@ QMenu* OpenPopup() {
   return qobject_cast<QMenu*>(QApplication::activePopupWidget());
 }
 
-QFileDialog* OpenSaveDialog() {
-  return qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-}
-
 DialogWindow* OpenAboutBox() {
   auto* box = dynamic_cast<DialogWindow*>(QApplication::activeModalWidget());
   return box && box->windowTitle() == QStringLiteral("Autor") ? box : nullptr;

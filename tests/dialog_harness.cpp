@@ -1,6 +1,8 @@
 #include "tests/dialog_harness.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QPushButton>
 #include <QtTest>
@@ -124,4 +126,30 @@ bool StartAsTheProgramDoes() {
   if (LoadLibraryA("RICHED32.DLL") == nullptr) return false;
   PrepareApplication();
   return true;
+}
+
+QFileDialog* OpenSaveDialog() {
+  return qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+}
+
+QMessageBox* OpenQuestion() {
+  return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+}
+
+QDialog* OpenErrorBox() {
+  QDialog* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+  bool qtOwn = qobject_cast<QFileDialog*>(box) || qobject_cast<QMessageBox*>(box);
+  return qtOwn ? nullptr : box;
+}
+
+QByteArray FileBytes(const QString& path) {
+  if (!QFileInfo(path).isFile()) return QByteArray("(no file)");
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  QCOMPARE(file.write(bytes), bytes.size());
 }

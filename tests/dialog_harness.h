@@ -7,8 +7,11 @@
 
 #include <QAction>
 #include <QByteArray>
+#include <QDialog>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QList>
+#include <QMessageBox>
 #include <QObject>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -61,6 +64,20 @@ void Choose(HWND dialog, int id);
 // Clicks the widget as a person does: its window becomes the active one
 // first, so that the click can move the keyboard focus.
 void ClickLikeAPerson(QWidget* widget);
+
+// The modal window open now, when it is the save dialog, a question of
+// Qt's message box, or the program's own message box (a dialog of neither
+// kind); else nullptr.
+QFileDialog* OpenSaveDialog();
+QMessageBox* OpenQuestion();
+QDialog* OpenErrorBox();
+
+// The bytes of a regular file, or "(no file)" (a FIFO is not opened: that
+// would wait for a writer).
+QByteArray FileBytes(const QString& path);
+
+// Writes the bytes as the file's whole contents.
+void WriteBytes(const QString& path, const QByteArray& bytes);
 
 // The ways a person closes the main dialog.
 struct Closer {

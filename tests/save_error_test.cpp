@@ -55,21 +55,6 @@ QString SystemSays(int error) {
   return QStringLiteral("Süsteemi teade: ") + QString::fromLocal8Bit(std::strerror(error));
 }
 
-// The program's own message box: a dialog of neither of Qt's kinds.
-QDialog* OpenErrorBox() {
-  QDialog* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-  bool qtOwn = qobject_cast<QFileDialog*>(box) || qobject_cast<QMessageBox*>(box);
-  return qtOwn ? nullptr : box;
-}
-
-QFileDialog* OpenSaveDialog() {
-  return qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-}
-
-QMessageBox* OpenQuestion() {
-  return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-}
-
 struct Shown {
   QString caption;
   QString text;
@@ -90,19 +75,6 @@ std::function<void(QDialog*)> Read(Shown* shown) {
     }
     QTest::keyClick(box, Qt::Key_Return);
   };
-}
-
-// A FIFO is not opened: that would wait for a writer.
-QByteArray FileBytes(const QString& path) {
-  if (!QFileInfo(path).isFile()) return QByteArray("(no file)");
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  QCOMPARE(file.write(bytes), bytes.size());
 }
 
 }  // namespace

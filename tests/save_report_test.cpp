@@ -37,21 +37,6 @@ Q_DECLARE_METATYPE(Prepare)
 
 namespace {
 
-QFileDialog* OpenSaveDialog() {
-  return qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-}
-
-QMessageBox* OpenQuestion() {
-  return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-}
-
-// The program's own message box: a dialog of neither of Qt's kinds.
-QDialog* OpenErrorBox() {
-  QDialog* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-  bool qtOwn = qobject_cast<QFileDialog*>(box) || qobject_cast<QMessageBox*>(box);
-  return qtOwn ? nullptr : box;
-}
-
 QLineEdit* NameField(QFileDialog* dialog) {
   return dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
 }
@@ -64,17 +49,6 @@ void EnterName(QFileDialog* dialog, const QString& name) {
 
 void ClickSave(HWND dialog) {
   QTest::mouseClick(Widget(dialog, IDC_SAVE_BUTTON), Qt::LeftButton);
-}
-
-QByteArray FileBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  QCOMPARE(file.write(bytes), bytes.size());
 }
 
 QStringList FolderEntries(const QString& folder) {
